@@ -1,0 +1,15 @@
+// The reminder store: "userconfig.ini" beside the program, one section per reminder.
+// Written a key at a time through the profile functions, read once at start-up.
+#pragma once
+
+#include <string>
+
+// Fills ReminderList from ReminderConfigPath. A missing or unreadable file leaves it as it is.
+void LoadReminders();
+
+// Writes (or replaces) the reminder's section: "MESSAGE" first, then "EVENT".
+void WriteReminder(const std::string& timeText, const std::string& message,
+                   const std::string& event);
+
+// Removes the reminder's section with all its lines.
+void RemoveReminder(const std::string& timeText);

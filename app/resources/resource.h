@@ -1,0 +1,41 @@
+// Resource, control, command, timer and message ids of Whiskertime. Each number is named here once
+// and used by name everywhere else.
+#pragma once
+
+// Dialogs
+#define IDD_CHARACTER 102
+
+// Icons, menu, bitmaps, cursor
+#define IDI_WHISKERTIME 128
+#define IDR_MOUSE_MENU 130
+#define IDB_CHARACTER 131
+#define IDCUR_HAND 132  // the pointing hand over the head
+#define IDB_EYES_CLOSED 133
+#define IDB_EYES_OPEN 134
+#define IDB_DIGIT_0 135  // digits 0 to 9 are 135 to 144
+#define IDB_DIGIT_9 144
+#define IDB_MOUTH_OPEN 145
+#define IDB_MOUTH_CLOSED 147
+#define IDB_COMPUTER_MOUSE 156
+#define IDI_CLOSE 159
+
+// Menu commands
+#define ID_MENU_EXIT 32771
+#define ID_MENU_SHOW_MOUSE 32772
+#define ID_MENU_HIDE_MOUSE 32773
+#define ID_MENU_CONFIG 32774
+#define ID_MENU_ABOUT 32775
+#define ID_MENU_DO_NOW 32776
+#define ID_MENU_HELP 57670
+
+// Timers of the character window
+#define ID_TIMER_BLINK 2111
+#define ID_TIMER_CLOCK 2112
+#define ID_TIMER_ALARM_ANIMATION 2113
+#define ID_TIMER_ALARM_STOP 2114
+#define ID_TIMER_SQUEAK 2115
+#define ID_TIMER_SCHEDULE 2116
+#define ID_TIMER_SCHEDULE_RESUME 2117
+
+// Private messages
+#define WM_TRAY_NOTIFY 2025

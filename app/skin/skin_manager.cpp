@@ -1,0 +1,100 @@
+#include "skin_manager.h"
+
+#include <fstream>
+
+namespace {
+
+std::string_view Trim(std::string_view text) {
+    constexpr std::string_view kSpace = " \t\r";
+    std::size_t first = text.find_first_not_of(kSpace);
+    if (first == std::string_view::npos) {
+        return {};
+    }
+    return text.substr(first, text.find_last_not_of(kSpace) - first + 1);
+}
+
+int HexDigit(char c) {
+    if (c >= '0' && c <= '9') return c - '0';
+    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+    return -1;
+}
+
+// "#RRGGBB" as 0x00BBGGRR.
+std::optional<std::uint32_t> ParseColour(std::string_view text) {
+    if (text.size() != 7 || text[0] != '#') {
+        return std::nullopt;
+    }
+    std::uint32_t rgb = 0;
+    for (char c : text.substr(1)) {
+        int digit = HexDigit(c);
+        if (digit < 0) {
+            return std::nullopt;
+        }
+        rgb = rgb << 4 | static_cast<std::uint32_t>(digit);
+    }
+    std::uint32_t red = rgb >> 16 & 0xFF;
+    std::uint32_t green = rgb >> 8 & 0xFF;
+    std::uint32_t blue = rgb & 0xFF;
+    return blue << 16 | green << 8 | red;
+}
+
+}  // namespace
+
+std::optional<Skin> ReadSkin(std::istream& in, std::string_view section) {
+    Skin skin;
+    bool inSection = false;
+    std::string line;
+    while (std::getline(in, line)) {
+        std::string_view text = Trim(line);
+        if (text.starts_with('[')) {
+            inSection = text.size() >= 2 && text.back() == ']' &&
+                        text.substr(1, text.size() - 2) == section;
+            continue;
+        }
+        std::size_t equals = text.find('=');
+        if (!inSection || equals == std::string_view::npos) {
+            continue;
+        }
+        std::string_view name = Trim(text.substr(0, equals));
+        if (auto colour = ParseColour(Trim(text.substr(equals + 1))); colour && !name.empty()) {
+            skin.colours[std::string(name)] = *colour;
+        }
+    }
+    if (skin.colours.empty()) {
+        return std::nullopt;
+    }
+    return skin;
+}
+
+SkinManager& SkinManager::Instance() {
+    static SkinManager manager;
+    return manager;
+}
+
+bool SkinManager::LoadSkin(const char* path, const char* section) {
+    if (path == nullptr) {
+        return false;
+    }
+    std::ifstream file(path, std::ios::binary);
+    if (!file) {
+        return false;
+    }
+    auto skin = ReadSkin(file, section != nullptr ? section : "colours");
+    if (!skin) {
+        return false;
+    }
+    m_skin = std::move(skin);
+    return true;
+}
+
+std::optional<std::uint32_t> SkinManager::Colour(std::string_view name) const {
+    if (!m_skin) {
+        return std::nullopt;
+    }
+    auto found = m_skin->colours.find(name);
+    if (found == m_skin->colours.end()) {
+        return std::nullopt;
+    }
+    return found->second;
+}

@@ -1,0 +1,65 @@
+#include "modal_dialog.h"
+
+#include "ui/application.h"
+
+ModalDialog::ModalDialog(int templateId, HWND parent) : m_templateId(templateId), m_parent(parent) {}
+
+INT_PTR ModalDialog::DoModal() {
+    HWND owner = m_parent;
+    if (owner == nullptr) {
+        owner = Application::MainWindow();
+    }
+    return DialogBoxParamA(Application::Instance(), MAKEINTRESOURCEA(m_templateId), owner,
+                           &ModalDialog::DialogProc, reinterpret_cast<LPARAM>(this));
+}
+
+void ModalDialog::EndDialog(INT_PTR result) {
+    ::EndDialog(m_hwnd, result);
+}
+
+bool ModalDialog::OnCommand(int, int) {
+    return false;
+}
+
+INT_PTR ModalDialog::HandleMessage(UINT message, WPARAM wParam, LPARAM) {
+    switch (message) {
+        case WM_INITDIALOG:
+            return OnInitDialog();
+        case WM_COMMAND: {
+            int id = LOWORD(wParam);
+            int code = HIWORD(wParam);
+            if (id == IDOK) {
+                OnOK();
+                return TRUE;
+            }
+            if (id == IDCANCEL) {
+                OnCancel();
+                return TRUE;
+            }
+            return OnCommand(id, code) ? TRUE : FALSE;
+        }
+        default:
+            return FALSE;
+    }
+}
+
+INT_PTR CALLBACK ModalDialog::DialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    ModalDialog* self = nullptr;
+    if (message == WM_INITDIALOG) {
+        self = reinterpret_cast<ModalDialog*>(lParam);
+        self->m_hwnd = hwnd;
+        SetWindowLongPtrA(hwnd, DWLP_USER, reinterpret_cast<LONG_PTR>(self));
+    } else {
+        self = reinterpret_cast<ModalDialog*>(GetWindowLongPtrA(hwnd, DWLP_USER));
+    }
+    // Messages that come before WM_INITDIALOG (WM_SETFONT) have no object yet.
+    if (self == nullptr) {
+        return FALSE;
+    }
+    INT_PTR result = self->HandleMessage(message, wParam, lParam);
+    if (message == WM_NCDESTROY) {
+        SetWindowLongPtrA(hwnd, DWLP_USER, 0);
+        self->m_hwnd = nullptr;
+    }
+    return result;
+}

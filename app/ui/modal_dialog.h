@@ -1,0 +1,43 @@
+// The dialog framework: a modal dialog built from a dialog resource, whose messages reach
+// virtual handlers of one C++ object.
+#pragma once
+
+#include <windows.h>
+
+class ModalDialog {
+public:
+    ModalDialog(int templateId, HWND parent);
+    virtual ~ModalDialog() = default;
+    ModalDialog(const ModalDialog&) = delete;
+    ModalDialog& operator=(const ModalDialog&) = delete;
+
+    // Runs the dialog until EndDialog (or the quit message); returns the end code, -1 on failure.
+    // A dialog without a parent is owned by the application's main window, which it disables
+    // while it runs.
+    INT_PTR DoModal();
+
+    HWND Handle() const { return m_hwnd; }
+    int TemplateId() const { return m_templateId; }
+
+protected:
+    // The message handlers. Each returns the dialog procedure's result; the defaults do what the
+    // dialog manager does by itself.
+    virtual BOOL OnInitDialog() { return TRUE; }
+    // Commands other than IDOK and IDCANCEL; return true when handled.
+    virtual bool OnCommand(int id, int notifyCode);
+    virtual void OnOK() { EndDialog(IDOK); }
+    virtual void OnCancel() { EndDialog(IDCANCEL); }
+
+    // Every message passes here first; a window overrides it to add its own messages and calls
+    // the base for the rest. Returns the dialog procedure's result (FALSE: not handled).
+    virtual INT_PTR HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+
+    void EndDialog(INT_PTR result);
+
+private:
+    static INT_PTR CALLBACK DialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+
+    int m_templateId;
+    HWND m_parent;
+    HWND m_hwnd = nullptr;
+};

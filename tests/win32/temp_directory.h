@@ -1,0 +1,21 @@
+// A fresh directory under the platform's temporary folder, removed with everything in it.
+#pragma once
+
+#include <string>
+
+class TempDirectory {
+public:
+    TempDirectory();
+    ~TempDirectory();
+    TempDirectory(const TempDirectory&) = delete;
+    TempDirectory& operator=(const TempDirectory&) = delete;
+
+    // With a trailing backslash, like the program's own directory.
+    const std::string& Path() const { return m_path; }
+
+private:
+    std::string m_path;
+};
+
+std::string ReadWholeFile(const std::string& path);
+void WriteWholeFile(const std::string& path, const std::string& bytes);

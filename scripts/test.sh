@@ -1,0 +1,36 @@
+#!/bin/bash
+# Runs every test: the native unit tests and fuzz smoke runs (ASan + UBSan), then the Win32 tests
+# and end-to-end checks under Wine in an Xvfb of their own. Installs what is missing first.
+set -u
+source "$(dirname "$0")/common.sh"
+ensure_packages || exit 1
+
+passed=0
+failed=0
+status=0
+run_ctest() {
+    local dir=$1 log
+    log=$(mktemp)
+    (cd "$dir" && ctest --output-on-failure --timeout 600 -j2) 2>&1 | tee "$log"
+    [ "${PIPESTATUS[0]}" -eq 0 ] || status=1
+    local line
+    line=$(grep -E '[0-9]+ tests failed out of [0-9]+' "$log" | tail -n 1)
+    if [[ $line =~ ([0-9]+)\ tests\ failed\ out\ of\ ([0-9]+) ]]; then
+        failed=$((failed + BASH_REMATCH[1]))
+        passed=$((passed + BASH_REMATCH[2] - BASH_REMATCH[1]))
+    else
+        status=1
+    fi
+    rm -f "$log"
+}
+
+echo "== native build"
+configure_native "$BUILD/native" && ninja -C "$BUILD/native" || exit 1
+run_ctest "$BUILD/native"
+
+echo "== Win32 build"
+configure_win32 "$BUILD/win32" && ninja -C "$BUILD/win32" || exit 1
+run_ctest "$BUILD/win32"
+
+echo "$passed passed, $failed failed"
+exit $status

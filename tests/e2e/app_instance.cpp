@@ -1,0 +1,123 @@
+#include "app_instance.h"
+
+#include <algorithm>
+#include <stdexcept>
+
+#include "resources/resource.h"
+
+namespace {
+
+void CopyTree(const std::string& from, const std::string& to) {
+    CreateDirectoryA(to.c_str(), nullptr);
+    WIN32_FIND_DATAA found;
+    HANDLE search = FindFirstFileA((from + "*").c_str(), &found);
+    if (search == INVALID_HANDLE_VALUE) {
+        throw std::runtime_error("no installation at " + from);
+    }
+    do {
+        std::string name = found.cFileName;
+        if (name == "." || name == "..") {
+            continue;
+        }
+        if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
+            CopyTree(from + name + "\\", to + name + "\\");
+        } else {
+            CopyFileA((from + name).c_str(), (to + name).c_str(), FALSE);
+        }
+    } while (FindNextFileA(search, &found));
+    FindClose(search);
+}
+
+struct WindowSearch {
+    DWORD processId;
+    HWND found;
+};
+
+BOOL CALLBACK FindVisibleDialog(HWND hwnd, LPARAM param) {
+    auto* search = reinterpret_cast<WindowSearch*>(param);
+    DWORD pid = 0;
+    GetWindowThreadProcessId(hwnd, &pid);
+    char className[64] = {};
+    GetClassNameA(hwnd, className, sizeof className);
+    if (pid == search->processId && IsWindowVisible(hwnd) && std::string(className) == "#32770") {
+        search->found = hwnd;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+}  // namespace
+
+std::string InstallationDirectory() {
+    std::string path = WHISKERTIME_INSTALL_DIR;
+    std::replace(path.begin(), path.end(), '/', '\\');
+    if (path.size() < 2 || path[1] != ':') {
+        path = "Z:" + path;  // Wine shows the Unix root as drive Z:
+    }
+    if (path.back() != '\\') {
+        path += '\\';
+    }
+    return path;
+}
+
+AppInstance::AppInstance(const std::string& programName) : m_programName(programName) {
+    CopyTree(InstallationDirectory(), m_directory.Path());
+    if (programName != "Whiskertime.exe") {
+        MoveFileA((m_directory.Path() + "Whiskertime.exe").c_str(),
+                  (m_directory.Path() + programName).c_str());
+    }
+}
+
+AppInstance::~AppInstance() {
+    if (m_process.hProcess != nullptr) {
+        if (IsRunning() && Exit(5000) == -1) {
+            TerminateProcess(m_process.hProcess, 1);
+            WaitForSingleObject(m_process.hProcess, 5000);
+        }
+        CloseHandle(m_process.hThread);
+        CloseHandle(m_process.hProcess);
+    }
+}
+
+bool AppInstance::Start(const std::string& workingDirectory) {
+    std::string program = m_directory.Path() + m_programName;
+    std::string commandLine = "\"" + program + "\"";
+    std::string cwd = workingDirectory.empty() ? m_directory.Path() : workingDirectory;
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    if (!CreateProcessA(program.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                        cwd.c_str(), &startup, &m_process)) {
+        return false;
+    }
+    WindowSearch search{m_process.dwProcessId, nullptr};
+    WaitFor(
+        [&] {
+            EnumWindows(FindVisibleDialog, reinterpret_cast<LPARAM>(&search));
+            return search.found != nullptr || !IsRunning();
+        },
+        20000);
+    m_window = search.found;
+    return m_window != nullptr;
+}
+
+bool AppInstance::IsRunning() const {
+    return m_process.hProcess != nullptr && WaitForSingleObject(m_process.hProcess, 0) == WAIT_TIMEOUT;
+}
+
+void AppInstance::PostCommand(int commandId) const {
+    PostMessageA(m_window, WM_COMMAND, MAKEWPARAM(commandId, 0), 0);
+}
+
+bool AppInstance::WaitForExit(DWORD timeoutMs) {
+    return WaitForSingleObject(m_process.hProcess, timeoutMs) == WAIT_OBJECT_0;
+}
+
+int AppInstance::Exit(DWORD timeoutMs) {
+    PostCommand(ID_MENU_EXIT);
+    if (!WaitForExit(timeoutMs)) {
+        return -1;
+    }
+    DWORD code = 0;
+    GetExitCodeProcess(m_process.hProcess, &code);
+    return static_cast<int>(code);
+}

@@ -297,6 +297,18 @@ def write_icon(path, images, cursor_hotspots=None):
         f.write(out + b"".join(blobs))
 
 
+PIXEL_COLOURS = {"K": (0x2E, 0x24, 0x33, 255), "W": (255, 255, 255, 255),
+                 "G": (0xD0, 0xD4, 0xE0, 255), ".": (0, 0, 0, 0)}
+
+
+def pixel_art(text):
+    """RGBA array from a character grid ('#' lines are comments)."""
+    rows = [r.strip() for r in text.splitlines() if r.strip() and not r.startswith("#")]
+    if len({len(r) for r in rows}) != 1:
+        sys.exit("pixel art rows differ in length")
+    return np.array([[PIXEL_COLOURS[c] for c in r] for r in rows], dtype=np.uint8)
+
+
 def clean_alpha(rgba):
     """Fully transparent pixels get zero colour (tidier files, no stray colour)."""
     rgba = rgba.copy()
@@ -413,7 +425,7 @@ def main():
     # Pointing hand; the fingertip is the hot spot at (0,0) in every size.
     hands = [clean_alpha(render_svg(read("hand.svg"), 32, 32)),
              clean_alpha(render_svg(read("hand.svg"), 24, 24)),
-             clean_alpha(render_svg(read("hand16.svg"), 16, 16))]
+             pixel_art(read("hand16.txt"))]
     write_icon(os.path.join(ICONS, "hand.cur"), hands, cursor_hotspots=[(0, 0)] * 3)
 
     print("palette: %d colours; wrote bitmaps to %s and icons to %s"

@@ -1,6 +1,7 @@
 #include "modal_dialog.h"
 
 #include "ui/application.h"
+#include "ui/win_geometry.h"
 
 ModalDialog::ModalDialog(int templateId, HWND parent) : m_templateId(templateId), m_parent(parent) {}
 
@@ -17,14 +18,42 @@ void ModalDialog::EndDialog(INT_PTR result) {
     ::EndDialog(m_hwnd, result);
 }
 
+INT_PTR ModalDialog::SetMessageResult(LRESULT result) {
+    SetWindowLongPtrA(m_hwnd, DWLP_MSGRESULT, result);
+    return TRUE;
+}
+
+void ModalDialog::CentreOnOpen() {
+    LONG_PTR style = GetWindowLongPtrA(m_hwnd, GWL_STYLE);
+    if (style & (DS_CENTER | DS_CENTERMOUSE | DS_ABSALIGN)) {
+        return;
+    }
+    RECT workArea{};
+    SystemParametersInfoA(SPI_GETWORKAREA, 0, &workArea, 0);
+    RECT area = workArea;
+    HWND owner = GetWindow(m_hwnd, GW_OWNER);
+    if (owner != nullptr && IsWindowVisible(owner) && !IsIconic(owner)) {
+        GetWindowRect(owner, &area);
+    }
+    RECT window{};
+    GetWindowRect(m_hwnd, &window);
+    Point topLeft = CentredPosition({ToRect(window).Width(), ToRect(window).Height()}, ToRect(area),
+                                    ToRect(workArea));
+    SetWindowPos(m_hwnd, nullptr, topLeft.x, topLeft.y, 0, 0,
+                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
 bool ModalDialog::OnCommand(int, int) {
     return false;
 }
 
 INT_PTR ModalDialog::HandleMessage(UINT message, WPARAM wParam, LPARAM) {
     switch (message) {
-        case WM_INITDIALOG:
-            return OnInitDialog();
+        case WM_INITDIALOG: {
+            BOOL focusDefault = OnInitDialog();
+            CentreOnOpen();
+            return focusDefault;
+        }
         case WM_COMMAND: {
             int id = LOWORD(wParam);
             int code = HIWORD(wParam);

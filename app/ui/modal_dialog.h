@@ -34,7 +34,15 @@ protected:
 
     void EndDialog(INT_PTR result);
 
+    // For messages whose result a dialog procedure must leave in DWLP_MSGRESULT (WM_NCHITTEST,
+    // WM_NOTIFY, ...): stores it and returns TRUE for HandleMessage to pass on.
+    INT_PTR SetMessageResult(LRESULT result);
+
 private:
+    // Dialogs without an explicit position open centred: over a visible owner, otherwise in the
+    // work area of the primary monitor, and always inside that work area.
+    void CentreOnOpen();
+
     static INT_PTR CALLBACK DialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
 
     int m_templateId;

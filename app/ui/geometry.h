@@ -1,0 +1,29 @@
+// Window geometry as plain arithmetic, so placements can be tested natively.
+#pragma once
+
+struct Point {
+    int x;
+    int y;
+    bool operator==(const Point&) const = default;
+};
+
+struct Rect {
+    int left;
+    int top;
+    int right;
+    int bottom;
+    int Width() const { return right - left; }
+    int Height() const { return bottom - top; }
+    // Right and bottom edges excluded, as PtInRect has it.
+    bool Contains(int x, int y) const { return x >= left && x < right && y >= top && y < bottom; }
+    bool operator==(const Rect&) const = default;
+};
+
+struct Size {
+    int width;
+    int height;
+};
+
+// The top-left corner that centres a window of `size` over `area`, then moved as little as
+// needed to lie inside `bounds` (its top-left corner wins when the window is larger).
+Point CentredPosition(Size size, const Rect& area, const Rect& bounds);

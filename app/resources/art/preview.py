@@ -97,7 +97,7 @@ def main(out):
         x += 265
     # Face close-up, 2x, eyes/mouth areas marked.
     face = zoom(on_desk(squeak.crop((0, 0, 160, 165)), LIGHT_DESK), 2)
-    label(20, 370, "face pieces 2x: open / closed")
+    label(20, 370, "face 2x: as drawn / eyes_closed + mouth_open pasted in")
     both = Image.new("RGB", (330 * 2 + 10, 330), SHEET)
     both.paste(zoom(on_desk(ticking.crop((0, 0, 160, 165)), LIGHT_DESK), 2), (0, 0))
     both.paste(face, (330, 0))

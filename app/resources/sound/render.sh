@@ -22,7 +22,7 @@ chirp 0.17 2200 3500 "$tmp/c2.wav"
 sox -n $fmt "$tmp/gap.wav" trim 0 0.05
 sox -n $fmt "$tmp/pad.wav" trim 0 0.01
 
-# A touch of vibrato on the long chirp makes it sound alive rather than electronic;
+# A quick flutter (tremolo) on the long chirp makes it sound alive rather than electronic;
 # then put it together and bring the peak to -3 dBFS.
 sox "$tmp/c2.wav" "$tmp/c2v.wav" tremolo 28 35
 sox "$tmp/pad.wav" "$tmp/c1.wav" "$tmp/gap.wav" "$tmp/c2v.wav" "$tmp/pad.wav" "$tmp/all.wav"

@@ -414,8 +414,9 @@ def main():
                map_to_palette(cm_rgb, np.ones((25, 25), dtype=bool), cm_pal), cm_pal)
 
     # Program icon: the head, with its own small-size drawing for 16 px.
+    icon32 = read("icon.svg").replace("#lcd-32 { display: none; }", "#lcd-48 { display: none; }")
     icon_imgs = [clean_alpha(render_svg(read("icon16.svg"), 16, 16)),
-                 clean_alpha(render_svg(read("icon.svg"), 32, 32)),
+                 clean_alpha(render_svg(icon32, 32, 32)),
                  clean_alpha(render_svg(read("icon.svg"), 48, 48))]
     write_icon(os.path.join(ICONS, "whiskertime.ico"), icon_imgs)
 

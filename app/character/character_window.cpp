@@ -1,13 +1,25 @@
 #include "character_window.h"
 
-#include <ctime>
+#include <mmsystem.h>
+#include <shellapi.h>
 
+#include <algorithm>
+#include <ctime>
+#include <memory>
+
+#include "character/about_dialog.h"
+#include "character/character_animation.h"
 #include "character/clock_face.h"
+#include "character/placement.h"
+#include "character/reminder_popup.h"
+#include "events/do_now_dialog.h"
 #include "paths/app_paths.h"
 #include "reminders/reminder_store.h"
+#include "reminders/settings_dialog.h"
 #include "resources/resource.h"
 #include "skin/skin_manager.h"
 #include "ui/application.h"
+#include "ui/win_geometry.h"
 
 namespace {
 
@@ -53,6 +65,8 @@ BOOL CharacterWindow::OnInitDialog() {
     // No taskbar button and no Alt+Tab entry.
     LONG exStyle = GetWindowLongA(hwnd, GWL_EXSTYLE);
     SetWindowLongA(hwnd, GWL_EXSTYLE, (exStyle & ~WS_EX_APPWINDOW) | WS_EX_TOOLWINDOW);
+
+    m_tray.Add(hwnd, LoadIconA(Application::Instance(), MAKEINTRESOURCEA(IDI_WHISKERTIME)));
 
     // The window takes the artwork's size at its current top-left corner.
     m_character = LoadBitmapResource(IDB_CHARACTER);
@@ -116,6 +130,13 @@ INT_PTR CharacterWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lPara
         case WM_TIMER:
             OnTimer(wParam);
             return FALSE;  // every timer, known or not, goes on to the default handling
+        case WM_LBUTTONUP:
+        case WM_RBUTTONUP:
+            OpenMouseMenu(Handle());  // only the head gets button messages
+            return FALSE;
+        case WM_TRAY_NOTIFY:
+            OnTrayNotify(wParam, lParam);
+            return TRUE;
         case WM_DESTROY:
             OnExit();
             return FALSE;
@@ -163,14 +184,160 @@ void CharacterWindow::OnTimer(UINT_PTR id) {
             OnClockTick();
             break;
         case ID_TIMER_BLINK:
+            OnBlinkStep();
+            break;
         case ID_TIMER_ALARM_ANIMATION:
+            OnMouthStep();
+            break;
         case ID_TIMER_ALARM_STOP:
+            OnAlarmStop();
+            break;
         case ID_TIMER_SQUEAK:
+            PlaySqueak();
+            break;
         case ID_TIMER_SCHEDULE:
         case ID_TIMER_SCHEDULE_RESUME:
         default:
             break;
     }
+}
+
+HBITMAP CharacterWindow::PictureBitmap(int bitmapId) const {
+    switch (bitmapId) {
+        case IDB_EYES_CLOSED:
+            return m_eyesClosed.Get();
+        case IDB_EYES_OPEN:
+            return m_eyesOpen.Get();
+        case IDB_MOUTH_OPEN:
+            return m_mouthOpen.Get();
+        case IDB_MOUTH_CLOSED:
+            return m_mouthClosed.Get();
+        default:
+            return nullptr;
+    }
+}
+
+// Draws a picture over the artwork in its area, no larger than either.
+void CharacterWindow::DrawPicture(int bitmapId, const Rect& area) {
+    HBITMAP picture = PictureBitmap(bitmapId);
+    if (picture == nullptr) {
+        return;
+    }
+    SIZE size = gdi::BitmapSize(picture);
+    gdi::WindowDC window(Handle());
+    gdi::MemoryDC scratch(window.Get());
+    gdi::DrawBitmap(window.Get(), scratch, picture, area.left, area.top,
+                    std::min<int>(area.Width(), size.cx), std::min<int>(area.Height(), size.cy));
+}
+
+void CharacterWindow::OnBlinkStep() {
+    AnimationStep step = NextBlinkStep();
+    DrawPicture(step.bitmapId, kEyesArea);
+    SetTimer(Handle(), ID_TIMER_BLINK, step.periodMs, nullptr);
+}
+
+void CharacterWindow::StartAlarm(int count, const std::string& message) {
+    HWND hwnd = Handle();
+    SetTimer(hwnd, ID_TIMER_ALARM_ANIMATION, kAlarmFirstStepMs, nullptr);
+    SetTimer(hwnd, ID_TIMER_ALARM_STOP, static_cast<UINT>(count) * kAlarmUnitMs, nullptr);
+    SetTimer(hwnd, ID_TIMER_SQUEAK, kAlarmUnitMs, nullptr);
+    PlaySqueak();
+    ShowReminderPopup(message);
+}
+
+void CharacterWindow::OnMouthStep() {
+    AnimationStep step = NextMouthStep();
+    DrawPicture(step.bitmapId, kMouthArea);
+    SetTimer(Handle(), ID_TIMER_ALARM_ANIMATION, step.periodMs, nullptr);
+}
+
+void CharacterWindow::OnAlarmStop() {
+    HWND hwnd = Handle();
+    KillTimer(hwnd, ID_TIMER_ALARM_ANIMATION);
+    KillTimer(hwnd, ID_TIMER_ALARM_STOP);
+    KillTimer(hwnd, ID_TIMER_SQUEAK);
+    DrawPicture(IDB_MOUTH_CLOSED, kMouthArea);
+    RECT band = ToRECT(kAlarmStopBand);
+    InvalidateRect(hwnd, &band, TRUE);
+}
+
+// Asynchronous: returns at once, and a newer squeak replaces one still playing. Without the file
+// the platform plays its default sound.
+void CharacterWindow::PlaySqueak() const {
+    PlaySoundA((m_appDirectory + "zizi.wav").c_str(), nullptr, SND_ASYNC);
+}
+
+void CharacterWindow::ShowReminderPopup(const std::string& message) {
+    auto popup = std::make_unique<ReminderPopup>();
+    CurrentPopup = popup.get();
+    PopupItem& text = popup->AppendItem({.rect = {8, 25, 392, 40}, .text = message});
+    popup->AppendItem({.rect = {8, 10, 392, 40}, .text = "Whiskertime"});
+    PopupItem& close = popup->AppendItem({.rect = {380, 10, 396, 26}});
+    text.textColour = RGB(0, 61, 178);
+    text.format = DT_WORDBREAK;
+    popup->SetItemIcon(close, static_cast<HICON>(LoadImageA(Application::Instance(),
+                                                            MAKEINTRESOURCEA(IDI_CLOSE), IMAGE_ICON,
+                                                            16, 16, LR_DEFAULTCOLOR)));
+    close.button = true;
+    close.id = kCloseItemId;
+    popup->SetUpLook();
+    PopupSettings& settings = popup->Settings();
+    settings.kind = kPopupFade;
+    settings.showDelay = 3000;
+    settings.animateDelay = 3000;
+    settings.transparency = 232;
+    settings.width = 400;
+    settings.height = 46;
+    popup->SetOnReleased([this](ReminderPopup* released) {
+        if (CurrentPopup == released) {
+            CurrentPopup = nullptr;
+        }
+    });
+    if (popup->Open(Handle())) {
+        popup.release();  // it owns itself until its window is gone
+    } else {
+        CurrentPopup = nullptr;
+    }
+}
+
+void CharacterWindow::ShowMouse() {
+    HWND hwnd = Handle();
+    RECT window{};
+    GetWindowRect(hwnd, &window);
+    std::optional<Rect> taskbar;
+    if (HWND tray = FindWindowA("Shell_TrayWnd", nullptr)) {
+        RECT r{};
+        GetWindowRect(tray, &r);
+        taskbar = ToRect(r);
+    }
+    RECT workArea{};
+    SystemParametersInfoA(SPI_GETWORKAREA, 0, &workArea, 0);
+    Rect w = ToRect(window);
+    Point topLeft = ShowMousePosition({w.Width(), w.Height()}, taskbar, ToRect(workArea));
+    SetWindowPos(hwnd, HWND_TOPMOST, topLeft.x, topLeft.y, 0, 0, SWP_NOSIZE | SWP_SHOWWINDOW);
+}
+
+void CharacterWindow::OnTrayNotify(WPARAM id, LPARAM mouseMessage) {
+    if (id != IDI_WHISKERTIME) {
+        return;
+    }
+    switch (mouseMessage) {
+        case WM_RBUTTONDOWN:
+            OpenMouseMenu(Handle());
+            break;
+        case WM_LBUTTONDOWN:
+            ShowMouse();
+            break;
+        default:
+            break;
+    }
+}
+
+void CharacterWindow::OnHelp() {
+    std::string appDirectory;
+    GetAppDirectory(appDirectory);
+    std::string page = appDirectory + "Help\\help.html";
+    ShellExecuteA(Handle(), nullptr, page.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
 }
 
 void CharacterWindow::OnClockTick() {
@@ -192,6 +359,24 @@ void CharacterWindow::OnClockTick() {
 
 bool CharacterWindow::OnCommand(int id, int) {
     switch (id) {
+        case ID_MENU_SHOW_MOUSE:
+            ShowMouse();
+            return true;
+        case ID_MENU_HIDE_MOUSE:
+            ShowWindow(Handle(), SW_HIDE);
+            return true;
+        case ID_MENU_DO_NOW:
+            DoNowDialog(nullptr).DoModal();
+            return true;
+        case ID_MENU_CONFIG:
+            SettingsDialog(nullptr).DoModal();
+            return true;
+        case ID_MENU_HELP:
+            OnHelp();
+            return true;
+        case ID_MENU_ABOUT:
+            AboutDialog(nullptr).DoModal();
+            return true;
         case ID_MENU_EXIT:
             OnExit();
             return true;
@@ -200,6 +385,9 @@ bool CharacterWindow::OnCommand(int id, int) {
     }
 }
 
+// The modal run ends on the quit message; the window's destruction comes back here, and both
+// steps repeat harmlessly.
 void CharacterWindow::OnExit() {
+    m_tray.Remove();
     PostQuitMessage(0);
 }

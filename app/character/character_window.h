@@ -1,5 +1,6 @@
 // The desktop character: a shaped cartoon mouse with a running clock, the program's only
-// top-level window. Run modally for the life of the process, it owns the program's timers.
+// top-level window. Run modally for the life of the process, it owns the program's timers, the
+// tray icon and the reminder popups it opens.
 #pragma once
 
 #include <windows.h>
@@ -7,12 +8,24 @@
 #include <array>
 #include <string>
 
+#include "character/tray_icon.h"
 #include "ui/gdi.h"
+#include "ui/geometry.h"
 #include "ui/modal_dialog.h"
+
+class ReminderPopup;
 
 class CharacterWindow : public ModalDialog {
 public:
     explicit CharacterWindow(HWND parent);
+
+    // The alarm: the mouth moves and a squeak sounds every 2 s for count x 2 s, and a popup
+    // shows the message.
+    void StartAlarm(int count, const std::string& message);
+    // Opens a new popup with the message; older popups run their own course.
+    void ShowReminderPopup(const std::string& message);
+    // "show mouse": above the right end of the taskbar, topmost and visible.
+    void ShowMouse();
 
 protected:
     BOOL OnInitDialog() override;
@@ -24,14 +37,25 @@ protected:
 
     virtual void OnTimer(UINT_PTR id);
 
+    ReminderPopup* CurrentPopup = nullptr;  // the newest popup while it is open
+
 private:
     void ApplyColourKey();
     void OnPaint();
     INT_PTR OnNcHitTest(LPARAM lParam);
+    void OnTrayNotify(WPARAM id, LPARAM mouseMessage);
     void OnClockTick();
+    void OnBlinkStep();
+    void OnMouthStep();
+    void OnAlarmStop();
+    void PlaySqueak() const;
+    void DrawPicture(int bitmapId, const Rect& area);
+    HBITMAP PictureBitmap(int bitmapId) const;
+    void OnHelp();
     void OnExit();
 
     HICON m_icon = nullptr;  // a shared resource icon: never destroyed
+    TrayIcon m_tray;
     COLORREF m_keyColour = 0;
     gdi::Bitmap m_character;  // the whole mouse; its top-left pixel is the key colour
     gdi::Bitmap m_eyesClosed;

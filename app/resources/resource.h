@@ -3,7 +3,18 @@
 #pragma once
 
 // Dialogs
+#define IDD_ABOUT 100
 #define IDD_CHARACTER 102
+#define IDD_SETTINGS 151
+#define IDD_DO_NOW 153
+
+// Controls
+#ifndef IDC_STATIC
+#define IDC_STATIC (-1)
+#endif
+#define IDC_EVENT_LIST 1009
+#define IDC_ABOUT_ICON 1100
+#define IDC_ABOUT_VERSION 1101
 
 // Icons, menu, bitmaps, cursor
 #define IDI_WHISKERTIME 128

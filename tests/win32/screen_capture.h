@@ -3,6 +3,7 @@
 
 #include <windows.h>
 
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -16,9 +17,15 @@ struct Pixels {
     bool operator==(const Pixels&) const = default;
 };
 
+inline void PrintTo(const Pixels& p, std::ostream* os) {
+    *os << p.width << " x " << p.height << " pixels";
+}
+
 // What the screen shows in the rectangle (screen coordinates).
 Pixels CaptureScreen(const RECT& area);
 
+// A bitmap resource of a loaded module (null: this program).
+Pixels LoadBitmapPixels(HMODULE module, int bitmapId);
 // A bitmap resource of a program file, read without running the program.
 Pixels LoadBitmapPixels(const std::string& programFile, int bitmapId);
 

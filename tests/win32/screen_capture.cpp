@@ -55,9 +55,17 @@ Pixels LoadBitmapPixels(const std::string& programFile, int bitmapId) {
     if (module == nullptr) {
         return {};
     }
+    Pixels pixels = LoadBitmapPixels(module, bitmapId);
+    FreeLibrary(module);
+    return pixels;
+}
+
+Pixels LoadBitmapPixels(HMODULE module, int bitmapId) {
+    if (module == nullptr) {
+        module = GetModuleHandleA(nullptr);
+    }
     gdi::Bitmap bitmap(static_cast<HBITMAP>(
         LoadImageA(module, MAKEINTRESOURCEA(bitmapId), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
-    FreeLibrary(module);
     if (!bitmap) {
         return {};
     }

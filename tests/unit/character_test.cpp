@@ -1,0 +1,91 @@
+// The character's plain logic: clock digits, blink and mouth rhythm, "show mouse" placement and
+// the centring of new dialogs.
+#include <gtest/gtest.h>
+
+#include "character/character_animation.h"
+#include "character/clock_face.h"
+#include "character/placement.h"
+#include "resources/resource.h"
+#include "ui/geometry.h"
+
+namespace {
+
+TEST(ClockDigits, TensAndOnesInCellOrder) {
+    EXPECT_EQ(ClockDigits(7, 5, 9), (std::array<int, 6>{0, 7, 0, 5, 0, 9}));
+    EXPECT_EQ(ClockDigits(23, 59, 59), (std::array<int, 6>{2, 3, 5, 9, 5, 9}));
+    EXPECT_EQ(ClockDigits(0, 0, 0), (std::array<int, 6>{0, 0, 0, 0, 0, 0}));
+    // A leap second still shows digits.
+    EXPECT_EQ(ClockDigits(23, 59, 60), (std::array<int, 6>{2, 3, 5, 9, 6, 0}));
+}
+
+TEST(DigitCells, SixCellsOfSixteenByTwentyFiveLeavingRoomForTheColons) {
+    for (const Rect& cell : kDigitCells) {
+        EXPECT_EQ(cell.Width(), 16);
+        EXPECT_EQ(cell.Height(), 25);
+    }
+    EXPECT_EQ(kDigitCells[2].left - kDigitCells[1].right, 7);
+    EXPECT_EQ(kDigitCells[4].left - kDigitCells[3].right, 7);
+}
+
+TEST(Animations, BlinkAndMouthAlternateAndCarryOnWhereTheyStopped) {
+    BlinkToggle = true;
+    MouthToggle = true;
+    AnimationStep blinks[] = {NextBlinkStep(), NextBlinkStep(), NextBlinkStep()};
+    EXPECT_EQ(blinks[0].bitmapId, IDB_EYES_CLOSED);
+    EXPECT_EQ(blinks[0].periodMs, 100u);
+    EXPECT_EQ(blinks[1].bitmapId, IDB_EYES_OPEN);
+    EXPECT_EQ(blinks[1].periodMs, 1900u);
+    EXPECT_EQ(blinks[2].bitmapId, IDB_EYES_CLOSED);
+
+    AnimationStep open = NextMouthStep();
+    EXPECT_EQ(open.bitmapId, IDB_MOUTH_OPEN);
+    EXPECT_EQ(open.periodMs, 100u);
+    // An alarm that stops with the mouth open leaves the toggle false: the next alarm's first
+    // step shuts it.
+    EXPECT_FALSE(MouthToggle);
+    AnimationStep shut = NextMouthStep();
+    EXPECT_EQ(shut.bitmapId, IDB_MOUTH_CLOSED);
+    EXPECT_EQ(shut.periodMs, 350u);
+    EXPECT_TRUE(MouthToggle);
+    BlinkToggle = true;
+}
+
+TEST(Animations, EyesAndMouthAreasDoNotOverlap) {
+    EXPECT_LE(kEyesArea.bottom, kMouthArea.top);
+}
+
+struct PlacementCase {
+    const char* what;
+    std::optional<Rect> taskbar;
+    Rect workArea;
+    Point expected;
+};
+
+class ShowMousePositionTest : public testing::TestWithParam<PlacementCase> {};
+
+TEST_P(ShowMousePositionTest, PutsTheCharacterOnTheTaskbarsTopRightCorner) {
+    const PlacementCase& c = GetParam();
+    EXPECT_EQ(ShowMousePosition({225, 305}, c.taskbar, c.workArea), c.expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Taskbars, ShowMousePositionTest,
+    testing::Values(
+        PlacementCase{"30-pixel taskbar at the bottom", Rect{0, 738, 1024, 768}, {0, 0, 1024, 738}, {799, 433}},
+        PlacementCase{"Wine's shell desktop", Rect{0, 748, 1024, 768}, {0, 0, 1024, 748}, {799, 443}},
+        // The formula takes the taskbar's top and right edges wherever it stands.
+        PlacementCase{"taskbar at the top", Rect{0, 0, 1024, 30}, {0, 30, 1024, 768}, {799, -305}},
+        PlacementCase{"no taskbar", std::nullopt, {0, 0, 1024, 768}, {799, 463}},
+        PlacementCase{"an empty taskbar rectangle", Rect{0, 0, 0, 0}, {0, 0, 1024, 768}, {799, 463}},
+        PlacementCase{"a taskbar of zero height", Rect{0, 768, 1024, 768}, {0, 0, 1280, 1024}, {1055, 719}}));
+
+TEST(CentredPosition, CentresOverTheAreaAndKeepsInsideTheBounds) {
+    const Rect screen{0, 0, 1024, 748};
+    EXPECT_EQ(CentredPosition({225, 305}, screen, screen), (Point{399, 221}));
+    // Over an owner near the edge: pushed back inside.
+    EXPECT_EQ(CentredPosition({300, 200}, Rect{900, 600, 1000, 700}, screen), (Point{724, 548}));
+    // Larger than the bounds: the top-left corner stays visible.
+    EXPECT_EQ(CentredPosition({2000, 1000}, screen, screen), (Point{0, 0}));
+}
+
+}  // namespace

@@ -36,6 +36,8 @@ function(add_win32_test target)
     get_target_property(sources ${target} SOURCES)
     gtest_add_tests(TARGET ${target} SOURCES ${sources} TEST_LIST tests)
     if(CMAKE_CROSSCOMPILING)
-        set_tests_properties(${tests} PROPERTIES FIXTURES_REQUIRED wine TIMEOUT 120)
+        # One desktop, one mouse and one keyboard: Wine tests never run side by side.
+        set_tests_properties(${tests} PROPERTIES FIXTURES_REQUIRED wine RESOURCE_LOCK desktop
+                                                 TIMEOUT 120)
     endif()
 endfunction()

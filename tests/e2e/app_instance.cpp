@@ -97,6 +97,8 @@ bool AppInstance::Start(const std::string& workingDirectory) {
         },
         20000);
     m_window = search.found;
+    // Until its queue first runs empty the dialog manager may still show the window itself.
+    WaitForInputIdle(m_process.hProcess, 5000);
     return m_window != nullptr;
 }
 

@@ -24,6 +24,7 @@ public:
     bool Start(const std::string& workingDirectory = "");
 
     HWND CharacterWindow() const { return m_window; }
+    DWORD ProcessId() const { return m_process.dwProcessId; }
     bool IsRunning() const;
 
     // Posts the menu command to the character window, as choosing it from the menu does.

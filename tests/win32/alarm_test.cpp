@@ -3,11 +3,13 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
+#include <string>
 #include <thread>
 #include <vector>
 
 #include "character/character_animation.h"
 #include "character/character_window.h"
+#include "character/reminder_popup.h"
 #include "resources/resource.h"
 #include "screen_capture.h"
 #include "ui/gdi.h"
@@ -153,6 +155,84 @@ TEST(Alarm, MouthMovesPopupFadesInStaysFadesOutAndTheArtworkComesBack) {
         differing += expected.colours[i] != artwork.At(0, 0) && band.colours[i] != expected.colours[i];
     }
     EXPECT_EQ(differing, 0);
+}
+
+}  // namespace
+
+namespace {
+
+constexpr UINT kRunMany = WM_APP + 3;
+
+// Runs whole alarm sequences and popup lives by sending their timer ticks itself.
+class ManyAlarms : public CharacterWindow {
+public:
+    ManyAlarms() : CharacterWindow(nullptr) {}
+    long baseline = -1;
+    std::vector<long> afterEach;
+    int popupsClosed = 0;
+
+protected:
+    BOOL OnInitDialog() override {
+        BOOL result = CharacterWindow::OnInitDialog();
+        for (UINT id = ID_TIMER_BLINK; id <= ID_TIMER_SCHEDULE_RESUME; ++id) {
+            KillTimer(Handle(), id);
+        }
+        PostMessageA(Handle(), kRunMany, 0, 0);
+        return result;
+    }
+    INT_PTR HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override {
+        if (message != kRunMany) {
+            return CharacterWindow::HandleMessage(message, wParam, lParam);
+        }
+        HWND self = Handle();
+        baseline = gdi::LiveCount();
+        for (int alarm = 0; alarm < 100; ++alarm) {
+            StartAlarm(kReminderAlarmCount, "Alarm & popup number " + std::to_string(alarm));
+            HWND popup = CurrentPopup != nullptr ? CurrentPopup->Handle() : nullptr;
+            for (int step = 0; step < 14; ++step) {
+                SendMessageA(self, WM_TIMER, ID_TIMER_ALARM_ANIMATION, 0);
+            }
+            SendMessageA(self, WM_TIMER, ID_TIMER_SQUEAK, 0);
+            SendMessageA(self, WM_TIMER, ID_TIMER_ALARM_STOP, 0);
+            if (alarm % 10 == 0) {
+                // The popup's whole life: fade in, shown period, fade out.
+                for (int tick = 0; tick < 400 && IsWindow(popup); ++tick) {
+                    SendMessageA(popup, WM_TIMER, 296, 0);
+                }
+                SendMessageA(popup, WM_TIMER, 304, 0);
+                for (int tick = 0; tick < 400 && IsWindow(popup); ++tick) {
+                    SendMessageA(popup, WM_TIMER, 297, 0);
+                }
+            } else {
+                // A few steps of fade-in, hovered, then closed with its close button.
+                for (int tick = 0; tick < 20; ++tick) {
+                    SendMessageA(popup, WM_TIMER, 296, 0);
+                }
+                const LPARAM closeButton = MAKELPARAM(388, 18);
+                SendMessageA(popup, WM_MOUSEMOVE, 0, closeButton);
+                SendMessageA(popup, WM_LBUTTONDOWN, MK_LBUTTON, closeButton);
+                SendMessageA(popup, WM_LBUTTONUP, 0, closeButton);
+            }
+            popupsClosed += popup != nullptr && !IsWindow(popup);
+            afterEach.push_back(gdi::LiveCount());
+        }
+        PostMessageA(self, WM_COMMAND, ID_MENU_EXIT, 0);
+        return TRUE;
+    }
+};
+
+TEST(Alarm, AHundredAlarmsAndPopupsLeaveNoGdiObjectBehind) {
+    long before = gdi::LiveCount();
+    {
+        ManyAlarms probe;
+        probe.DoModal();
+        EXPECT_EQ(probe.popupsClosed, 100) << "each popup ran its course and went";
+        ASSERT_EQ(probe.afterEach.size(), 100u);
+        for (long live : probe.afterEach) {
+            EXPECT_EQ(live, probe.baseline);
+        }
+    }
+    EXPECT_EQ(gdi::LiveCount(), before);
 }
 
 }  // namespace

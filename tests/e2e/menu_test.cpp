@@ -116,6 +116,28 @@ TEST_F(MenuTest, ARightPressOnTheTrayIconOpensTheMenuAndItsChoiceIsCarriedOut) {
     EXPECT_TRUE(m_app.IsRunning());
 }
 
+void RightClickAt(int x, int y) {
+    SetCursorPos(x, y);
+    Sleep(50);
+    INPUT input[2] = {};
+    input[0].type = input[1].type = INPUT_MOUSE;
+    input[0].mi.dwFlags = MOUSEEVENTF_RIGHTDOWN;
+    input[1].mi.dwFlags = MOUSEEVENTF_RIGHTUP;
+    SendInput(2, input, sizeof(INPUT));
+}
+
+TEST_F(MenuTest, ARealRightClickOnTheTrayIconOpensTheMenu) {
+    RECT taskbar{};
+    GetWindowRect(FindWindowA("Shell_TrayWnd", nullptr), &taskbar);
+    if (taskbar.bottom - taskbar.top <= 0) {
+        GTEST_SKIP() << "no visible taskbar on this desktop";
+    }
+    // The only icon of the notification area sits at the taskbar's right end.
+    RightClickAt(taskbar.right - 10, (taskbar.top + taskbar.bottom) / 2);
+    ASSERT_NE(WaitForMenu(), nullptr);
+    EXPECT_TRUE(DismissMenu());
+}
+
 TEST_F(MenuTest, AClickOnTheHeadOpensTheMenuWithItsRightEdgeAtTheCursor) {
     RECT r = CharacterRect();
     ClickAt(r.left + 90, r.top + 100);  // on the face: see-through pixels let clicks pass

@@ -28,7 +28,6 @@ public:
 protected:
     BOOL OnInitDialog() override {
         BOOL result = CharacterWindow::OnInitDialog();
-        KillTimer(Handle(), ID_TIMER_BLINK);  // keep the eyes out of the pictures
         window = Handle();
         PostMessageA(Handle(), kStart, 0, 0);
         return result;
@@ -48,13 +47,14 @@ struct Sample {
     RECT rect;
     BYTE alpha;
     Pixels mouth;
+    Pixels eyes;
 };
 
 Pixels Crop(const Pixels& p, const Rect& r) {
     return p.Crop(r.left, r.top, std::min(r.Width(), p.width), std::min(r.Height(), p.height));
 }
 
-TEST(Alarm, MouthMovesPopupFadesInStaysFadesOutAndTheArtworkComesBack) {
+TEST(Alarm, MouthMovesPopupFadesInStaysFadesOutArtworkComesBackAndTheEyesKeepBlinking) {
     MouthToggle = true;
     AlarmProbe probe;
     std::vector<Sample> samples;
@@ -68,7 +68,7 @@ TEST(Alarm, MouthMovesPopupFadesInStaysFadesOutAndTheArtworkComesBack) {
         bool seenPopup = false;
         for (;;) {
             DWORD ms = GetTickCount() - start;
-            Sample s{ms, false, {}, 0, {}};
+            Sample s{ms, false, {}, 0, {}, {}};
             HWND popup = FindWindowA(kPopupClass, nullptr);
             if (popup != nullptr) {
                 seenPopup = s.popup = true;
@@ -80,6 +80,9 @@ TEST(Alarm, MouthMovesPopupFadesInStaysFadesOutAndTheArtworkComesBack) {
             RECT mouth{window.left + kMouthArea.left, window.top + kMouthArea.top,
                        window.left + kMouthArea.right, window.top + kMouthArea.bottom};
             s.mouth = CaptureScreen(mouth);
+            RECT eyes{window.left + kEyesArea.left, window.top + kEyesArea.top,
+                      window.left + kEyesArea.left + 78, window.top + kEyesArea.bottom};
+            s.eyes = CaptureScreen(eyes);
             samples.push_back(s);
             if ((seenPopup && popup == nullptr) || ms > 20000) {
                 break;
@@ -147,6 +150,18 @@ TEST(Alarm, MouthMovesPopupFadesInStaysFadesOutAndTheArtworkComesBack) {
     EXPECT_GT(shuts, 0);
     Pixels artwork = LoadBitmapPixels(nullptr, IDB_CHARACTER);
     EXPECT_EQ(Crop(afterStop, kMouthArea), Crop(artwork, kMouthArea));
+
+    // The blink goes on through the alarm: eyes shut for 100 ms every 2 s, open otherwise.
+    Pixels eyesShut = Crop(LoadBitmapPixels(nullptr, IDB_EYES_CLOSED), {0, 0, 78, 35});
+    Pixels eyesOpen = Crop(artwork, {kEyesArea.left, kEyesArea.top, kEyesArea.left + 78, kEyesArea.bottom});
+    int shutSeen = 0;
+    int openSeen = 0;
+    for (const Sample& s : samples) {
+        shutSeen += s.eyes == eyesShut;
+        openSeen += s.eyes == eyesOpen;
+    }
+    EXPECT_GT(shutSeen, 0);
+    EXPECT_GT(openSeen, 5 * shutSeen);
     // The band repainted at the stop shows the artwork wherever it is not see-through.
     Pixels band = Crop(afterStop, {0, 161, 225, 191});
     Pixels expected = Crop(artwork, {0, 161, 225, 191});

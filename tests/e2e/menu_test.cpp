@@ -43,13 +43,14 @@ void PressKey(WORD key) {
     SendInput(2, input, sizeof(INPUT));
 }
 
-void ClickAt(int x, int y) {
+// A press and release of one button at a screen point.
+void ClickAt(int x, int y, DWORD down = MOUSEEVENTF_LEFTDOWN, DWORD up = MOUSEEVENTF_LEFTUP) {
     SetCursorPos(x, y);
     Sleep(50);
     INPUT input[2] = {};
     input[0].type = input[1].type = INPUT_MOUSE;
-    input[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
-    input[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
+    input[0].mi.dwFlags = down;
+    input[1].mi.dwFlags = up;
     SendInput(2, input, sizeof(INPUT));
 }
 
@@ -116,16 +117,6 @@ TEST_F(MenuTest, ARightPressOnTheTrayIconOpensTheMenuAndItsChoiceIsCarriedOut) {
     EXPECT_TRUE(m_app.IsRunning());
 }
 
-void RightClickAt(int x, int y) {
-    SetCursorPos(x, y);
-    Sleep(50);
-    INPUT input[2] = {};
-    input[0].type = input[1].type = INPUT_MOUSE;
-    input[0].mi.dwFlags = MOUSEEVENTF_RIGHTDOWN;
-    input[1].mi.dwFlags = MOUSEEVENTF_RIGHTUP;
-    SendInput(2, input, sizeof(INPUT));
-}
-
 TEST_F(MenuTest, ARealRightClickOnTheTrayIconOpensTheMenu) {
     RECT taskbar{};
     GetWindowRect(FindWindowA("Shell_TrayWnd", nullptr), &taskbar);
@@ -133,7 +124,8 @@ TEST_F(MenuTest, ARealRightClickOnTheTrayIconOpensTheMenu) {
         GTEST_SKIP() << "no visible taskbar on this desktop";
     }
     // The only icon of the notification area sits at the taskbar's right end.
-    RightClickAt(taskbar.right - 10, (taskbar.top + taskbar.bottom) / 2);
+    ClickAt(taskbar.right - 10, (taskbar.top + taskbar.bottom) / 2, MOUSEEVENTF_RIGHTDOWN,
+            MOUSEEVENTF_RIGHTUP);
     ASSERT_NE(WaitForMenu(), nullptr);
     EXPECT_TRUE(DismissMenu());
 }

@@ -30,12 +30,17 @@ if(CMAKE_CROSSCOMPILING)
     set_tests_properties(wine_stop PROPERTIES FIXTURES_CLEANUP wine TIMEOUT 60)
 endif()
 
-# add_win32_test(target): registers each TEST of the target's sources with ctest.
+# add_win32_test(target [RESOURCE_LOCK name...]): registers each TEST of the target's sources with
+# ctest; tests that share a resource lock never run at the same time.
 function(add_win32_test target)
+    cmake_parse_arguments(PARSE_ARGV 1 arg "" "" "RESOURCE_LOCK")
     target_link_libraries(${target} PRIVATE ${WHISKERTIME_GTEST})
     get_target_property(sources ${target} SOURCES)
     gtest_add_tests(TARGET ${target} SOURCES ${sources} TEST_LIST tests)
     if(CMAKE_CROSSCOMPILING)
         set_tests_properties(${tests} PROPERTIES FIXTURES_REQUIRED wine TIMEOUT 120)
+    endif()
+    if(arg_RESOURCE_LOCK)
+        set_tests_properties(${tests} PROPERTIES RESOURCE_LOCK "${arg_RESOURCE_LOCK}")
     endif()
 endfunction()

@@ -10,6 +10,9 @@
 #include "capture/capture_list.h"
 #include "capture/capture_path.h"
 
+// Plain, undecorated export names: the program binds them by name.
+#define SCURRYLOG_EXPORT extern "C" __declspec(dllexport)
+
 SCURRYLOG_EXPORT HHOOK InstallMouseHook();
 SCURRYLOG_EXPORT BOOL EndMouseHook();
 

@@ -12,8 +12,6 @@
 
 #include <windows.h>
 
-#define SCURRYLOG_EXPORT extern "C" __declspec(dllexport)
-
 using InstallMouseHookFunction = HHOOK (*)();
 using EndMouseHookFunction = BOOL (*)();
 

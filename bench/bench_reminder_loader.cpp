@@ -47,8 +47,9 @@ void BM_LoadReminders(benchmark::State& state) {
 
 // A single line of growing length: the time per byte stays flat when reading is linear.
 void BM_LoadLongLine(benchmark::State& state) {
-    const std::string store = "MESSAGE=" + std::string(static_cast<std::size_t>(state.range(0)), 'x') +
-                              "\r\n[07:30]\r\nEVENT=\r\n";
+    const std::string store =
+        "MESSAGE=" + std::string(static_cast<std::size_t>(state.range(0)), 'x') +
+        "\r\n[07:30]\r\nEVENT=\r\n";
     for (auto _ : state) {
         std::istringstream in(store);
         std::vector<Reminder> list;

@@ -2,12 +2,8 @@
 #pragma once
 
 #include <string>
-#include <string_view>
 
-// Drive and directory of a program file's full path, with the trailing backslash, as the C
-// run-time's path splitter gives them: "C:\Tools\Whiskertime.exe" -> "C:\Tools\",
-// "\\server\share\tools\clock.exe" -> "\\server\share\tools\". Pure.
-std::string DirectoryOfProgramFile(std::string_view programFile);
+#include "common/program_directory.h"  // DirectoryOfProgramFile, shared with the capture library
 
 // Replaces `directory` with the running program file's drive and directory (empty when the
 // platform cannot tell). Computed anew on every call.

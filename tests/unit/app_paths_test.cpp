@@ -15,13 +15,14 @@ TEST_P(DirectoryOfProgramFileTest, KeepsDriveAndDirectoryWithTrailingBackslash) 
 
 INSTANTIATE_TEST_SUITE_P(
     Paths, DirectoryOfProgramFileTest,
-    testing::Values(DirectoryCase{R"(C:\Tools\Clock\Whiskertime.exe)", R"(C:\Tools\Clock\)"},
-                    DirectoryCase{R"(D:\Whiskertime.exe)", R"(D:\)"},
-                    DirectoryCase{R"(\\server\share\tools\Whiskertime.exe)", R"(\\server\share\tools\)"},
-                    DirectoryCase{R"(C:\Tools\clock.exe)", R"(C:\Tools\)"},
-                    DirectoryCase{R"(C:\Whiskertime.exe.d\Whiskertime.exe)", R"(C:\Whiskertime.exe.d\)"},
-                    DirectoryCase{"C:/mixed/slashes\\Whiskertime.exe", "C:/mixed/slashes\\"},
-                    DirectoryCase{"Whiskertime.exe", ""}, DirectoryCase{"", ""}));
+    testing::Values(
+        DirectoryCase{R"(C:\Tools\Clock\Whiskertime.exe)", R"(C:\Tools\Clock\)"},
+        DirectoryCase{R"(D:\Whiskertime.exe)", R"(D:\)"},
+        DirectoryCase{R"(\\server\share\tools\Whiskertime.exe)", R"(\\server\share\tools\)"},
+        DirectoryCase{R"(C:\Tools\clock.exe)", R"(C:\Tools\)"},
+        DirectoryCase{R"(C:\Whiskertime.exe.d\Whiskertime.exe)", R"(C:\Whiskertime.exe.d\)"},
+        DirectoryCase{"C:/mixed/slashes\\Whiskertime.exe", "C:/mixed/slashes\\"},
+        DirectoryCase{"Whiskertime.exe", ""}, DirectoryCase{"", ""}));
 
 TEST(AppPaths, JoinsFixedNamesToTheDirectoryAndAlwaysNamesTheProgramWhiskertime) {
     // A program saved as clock.exe still points every file beside itself...

@@ -31,12 +31,10 @@ TEST_P(ParseReminderTimeTest, ReadsFieldsByPosition) {
 INSTANTIATE_TEST_SUITE_P(
     Texts, ParseReminderTimeTest,
     testing::Values(
-        ParseCase{"23:59", {1, 0, 0, 0, 23, 59}},
-        ParseCase{"07:30", {1, 0, 0, 0, 7, 30}},
+        ParseCase{"23:59", {1, 0, 0, 0, 23, 59}}, ParseCase{"07:30", {1, 0, 0, 0, 7, 30}},
         ParseCase{"2008-01-17 21:39", {0, 2008, 1, 17, 21, 39}},
         // The length decides the form: "9:30" is every day, and its minute window holds only "0".
-        ParseCase{"9:30", {1, 0, 0, 0, 9, 0}},
-        ParseCase{"", {1, 0, 0, 0, 0, 0}},
+        ParseCase{"9:30", {1, 0, 0, 0, 9, 0}}, ParseCase{"", {1, 0, 0, 0, 0, 0}},
         ParseCase{"ab:cd", {1, 0, 0, 0, 0, 0}},
         // Six characters or more are the dated form, however they look.
         ParseCase{"12:345", {0, 12, 5, 0, 0, 0}},
@@ -77,22 +75,30 @@ INSTANTIATE_TEST_SUITE_P(
         CompareCase{"next minute", k2008, {2008, 1, 17, 21, 40}, TimeEarlier},
         CompareCase{"a year on", k2008, {2009, 1, 17, 8, 0}, TimeEarlier},
         CompareCase{"the day before", k2008, {2008, 1, 16, 23, 59}, TimeLater},
-        CompareCase{"month decides before day", {0, 2008, 2, 1, 0, 0}, {2008, 1, 31, 23, 59}, TimeLater},
-        CompareCase{"every day ignores the date", {1, 0, 0, 0, 7, 5}, {2031, 12, 31, 7, 5}, TimeSame},
-        CompareCase{"every day, later today", {1, 0, 0, 0, 23, 59}, {2020, 5, 5, 23, 58}, TimeLater},
-        CompareCase{"every day, earlier today", {1, 0, 0, 0, 0, 0}, {2020, 5, 5, 0, 1}, TimeEarlier},
+        CompareCase{
+            "month decides before day", {0, 2008, 2, 1, 0, 0}, {2008, 1, 31, 23, 59}, TimeLater},
+        CompareCase{
+            "every day ignores the date", {1, 0, 0, 0, 7, 5}, {2031, 12, 31, 7, 5}, TimeSame},
+        CompareCase{
+            "every day, later today", {1, 0, 0, 0, 23, 59}, {2020, 5, 5, 23, 58}, TimeLater},
+        CompareCase{
+            "every day, earlier today", {1, 0, 0, 0, 0, 0}, {2020, 5, 5, 0, 1}, TimeEarlier},
         // One non-zero date field brings the whole date in: year 0 lies in the past.
         CompareCase{"partial date", {0, 0, 5, 1, 7, 5}, {2026, 5, 1, 7, 5}, TimeEarlier},
-        CompareCase{"30 February never comes", {0, 2008, 2, 30, 10, 0}, {2008, 3, 1, 10, 0}, TimeEarlier}));
+        CompareCase{
+            "30 February never comes", {0, 2008, 2, 30, 10, 0}, {2008, 3, 1, 10, 0}, TimeEarlier}));
 
 TEST(CompareWithNow, TheCurrentMinuteIsSameAndTheNeighboursAreNot) {
     // Retry across a minute boundary instead of failing on it.
     for (int attempt = 0; attempt < 3; ++attempt) {
         LocalMinute before = CurrentLocalMinute();
-        int same = CompareWithNow(before.year, before.month, before.day, before.hour, before.minute);
+        int same =
+            CompareWithNow(before.year, before.month, before.day, before.hour, before.minute);
         int everyDay = CompareWithNow(0, 0, 0, before.hour, before.minute);
-        int lastYear = CompareWithNow(before.year - 1, before.month, before.day, before.hour, before.minute);
-        int nextYear = CompareWithNow(before.year + 1, before.month, before.day, before.hour, before.minute);
+        int lastYear =
+            CompareWithNow(before.year - 1, before.month, before.day, before.hour, before.minute);
+        int nextYear =
+            CompareWithNow(before.year + 1, before.month, before.day, before.hour, before.minute);
         LocalMinute after = CurrentLocalMinute();
         if (before.minute != after.minute || before.hour != after.hour) {
             continue;

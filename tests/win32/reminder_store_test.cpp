@@ -13,7 +13,7 @@
 namespace {
 
 class ReminderStoreTest : public testing::Test {
-protected:
+  protected:
     void SetUp() override {
         SetAppPaths(m_directory.Path());
         ReminderList.clear();
@@ -29,7 +29,8 @@ protected:
     TempDirectory m_directory;
 };
 
-void ExpectSameReminders(const std::vector<Reminder>& actual, const std::vector<Reminder>& expected) {
+void ExpectSameReminders(const std::vector<Reminder>& actual,
+                         const std::vector<Reminder>& expected) {
     ASSERT_EQ(actual.size(), expected.size());
     for (std::size_t i = 0; i < expected.size(); ++i) {
         EXPECT_EQ(actual[i].timeText, expected[i].timeText) << "record " << i;
@@ -76,8 +77,9 @@ TEST_F(ReminderStoreTest, RemovingASectionKeepsTheOthersInOrder) {
     ExpectSameReminders(Reload(), {{"07:30", "one", ""}, {"09:15", "three", "e3"}});
     // A reminder added after a removal goes to the end.
     WriteReminder("2030-01-01 08:00", "again", "");
-    ExpectSameReminders(Reload(),
-                        {{"07:30", "one", ""}, {"09:15", "three", "e3"}, {"2030-01-01 08:00", "again", ""}});
+    ExpectSameReminders(
+        Reload(),
+        {{"07:30", "one", ""}, {"09:15", "three", "e3"}, {"2030-01-01 08:00", "again", ""}});
 }
 
 TEST_F(ReminderStoreTest, DeletingTheOnlyReminderLeavesAnEmptyStore) {

@@ -21,7 +21,7 @@ inline constexpr unsigned kMessageRightButtonUp = 0x0205;
 std::string_view CapturedActionName(unsigned message) noexcept;
 
 class CaptureList {
-  public:
+public:
     // Appends one record when `message` is captured; returns whether it did. Amortised constant
     // time, no I/O. When memory runs out the action is dropped rather than the host brought down.
     bool Append(unsigned message, std::int32_t x, std::int32_t y, std::uint32_t time) noexcept;
@@ -32,6 +32,6 @@ class CaptureList {
     // The whole recording file: the count, then every record.
     std::string FileBytes() const { return EncodeRecording(m_records); }
 
-  private:
+private:
     std::vector<MouseRecord> m_records;
 };

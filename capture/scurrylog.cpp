@@ -61,7 +61,7 @@ std::string FormCapturePath() {
 }
 
 class File {
-  public:
+public:
     explicit File(HANDLE handle) : m_handle(handle) {}
     ~File() { Close(); }
     File(const File&) = delete;
@@ -74,7 +74,7 @@ class File {
         return closed;
     }
 
-  private:
+private:
     HANDLE m_handle;
 };
 

@@ -10,8 +10,8 @@ extern bool BlinkToggle;
 extern bool MouthToggle;
 
 struct AnimationStep {
-    int bitmapId;        // the picture to draw
-    unsigned periodMs;   // until the next step
+    int bitmapId;       // the picture to draw
+    unsigned periodMs;  // until the next step
 };
 
 // Eyes closed for 100 ms, open for 1900 ms.

@@ -275,9 +275,9 @@ void CharacterWindow::ShowReminderPopup(const std::string& message) {
     PopupItem& close = popup->AppendItem({.rect = {380, 10, 396, 26}});
     text.textColour = RGB(0, 61, 178);
     text.format = DT_WORDBREAK;
-    popup->SetItemIcon(close, static_cast<HICON>(LoadImageA(Application::Instance(),
-                                                            MAKEINTRESOURCEA(IDI_CLOSE), IMAGE_ICON,
-                                                            16, 16, LR_DEFAULTCOLOR)));
+    popup->SetItemIcon(
+        close, static_cast<HICON>(LoadImageA(Application::Instance(), MAKEINTRESOURCEA(IDI_CLOSE),
+                                             IMAGE_ICON, 16, 16, LR_DEFAULTCOLOR)));
     close.button = true;
     close.id = kCloseItemId;
     popup->SetUpLook();

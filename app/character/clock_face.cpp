@@ -11,6 +11,6 @@ int Digit(int value) {
 }  // namespace
 
 std::array<int, 6> ClockDigits(int hour, int minute, int second) {
-    return {Digit(hour / 10), Digit(hour), Digit(minute / 10), Digit(minute), Digit(second / 10),
-            Digit(second)};
+    return {Digit(hour / 10), Digit(hour),        Digit(minute / 10),
+            Digit(minute),    Digit(second / 10), Digit(second)};
 }

@@ -116,11 +116,11 @@ void PopupAnimation::Step(int timerId) {
         return;
     }
     const int n = std::max(1, m_stepsLeft);
-    for (auto [value, target] : {std::pair{&m_current.top, m_target.top},
-                                 std::pair{&m_current.left, m_target.left},
-                                 std::pair{&m_current.right, m_target.right},
-                                 std::pair{&m_current.bottom, m_target.bottom},
-                                 std::pair{&m_current.alpha, m_target.alpha}}) {
+    for (auto [value, target] :
+         {std::pair{&m_current.top, m_target.top}, std::pair{&m_current.left, m_target.left},
+          std::pair{&m_current.right, m_target.right},
+          std::pair{&m_current.bottom, m_target.bottom},
+          std::pair{&m_current.alpha, m_target.alpha}}) {
         int difference = target - *value;
         if (difference != 0) {
             int move = std::max(1, std::abs(difference) / n);

@@ -36,9 +36,9 @@ struct PopupSettings {
     int height = 130;
     Point anchor{0, 0};  // the popup's bottom-right corner
     int transparency = 255;
-    int showDelay = 5000;  // ms
+    int showDelay = 5000;    // ms
     int animateDelay = 256;  // ms
-    int stepTime = 16;  // ms
+    int stepTime = 16;       // ms
 };
 
 // What the window does for the animation.

@@ -45,7 +45,8 @@ ReminderPopup::ReminderPopup() {
     Settings().anchor = {static_cast<int>(workArea.right), static_cast<int>(workArea.bottom)};
     if (HMODULE user32 = GetModuleHandleA("USER32")) {
         FARPROC proc = GetProcAddress(user32, "SetLayeredWindowAttributes");
-        m_setLayered = reinterpret_cast<SetLayeredWindowAttributesFn>(reinterpret_cast<void (*)()>(proc));
+        m_setLayered =
+            reinterpret_cast<SetLayeredWindowAttributesFn>(reinterpret_cast<void (*)()>(proc));
     }
 }
 
@@ -97,7 +98,8 @@ bool ReminderPopup::Open(HWND owner) {
             return false;
         }
         DWORD exStyle = WS_EX_TOOLWINDOW | WS_EX_TOPMOST;
-        if (m_setLayered != nullptr && (Settings().transparency < 255 || Settings().kind == kPopupFade)) {
+        if (m_setLayered != nullptr &&
+            (Settings().transparency < 255 || Settings().kind == kPopupFade)) {
             exStyle |= WS_EX_LAYERED;
         }
         if (Create(kClassName, exStyle, WS_POPUP, RECT{0, 0, 0, 0}, owner) == nullptr) {
@@ -273,7 +275,8 @@ void ReminderPopup::OnPaint() {
 void ReminderPopup::DrawBackground(HDC dc, const RECT& client) const {
     VerticalGradient(dc, client, m_look.backgroundTop, m_look.backgroundBottom);
     FrameSolid(dc, client, m_look.frame);
-    RECT strip{client.left + 1, client.top + 1, client.right - 1, client.top + 1 + kCaptionStripHeight};
+    RECT strip{client.left + 1, client.top + 1, client.right - 1,
+               client.top + 1 + kCaptionStripHeight};
     if (strip.right <= strip.left || strip.bottom > client.bottom) {
         return;
     }
@@ -315,7 +318,8 @@ void ReminderPopup::DrawItem(HDC dc, const PopupItem& item) const {
     }
     DrawButtonHighlight(dc, item);
     bool underlined = item.hyperlink && item.index == m_hot;
-    HGDIOBJ previousFont = SelectObject(dc, m_look.fonts[(item.bold ? 1 : 0) | (underlined ? 2 : 0)].Get());
+    HGDIOBJ previousFont =
+        SelectObject(dc, m_look.fonts[(item.bold ? 1 : 0) | (underlined ? 2 : 0)].Get());
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, item.textColour != -1 ? static_cast<COLORREF>(item.textColour) : m_look.text);
     // Messages are shown as typed: an ampersand is a character, not a mnemonic prefix.

@@ -22,11 +22,11 @@ struct PopupItem {
     std::int32_t textColour = -1;
     std::int32_t backgroundColour = -1;
     std::int32_t borderColour = -1;
-    UINT format = 0;  // DrawText flags
+    UINT format = 0;        // DrawText flags
     bool hyperlink = true;  // underlined while hot
     bool bold = false;
-    bool button = false;  // highlighted while hot or pressed
-    int id = 0;  // -1: closes the popup
+    bool button = false;   // highlighted while hot or pressed
+    int id = 0;            // -1: closes the popup
     HICON icon = nullptr;  // owned by the popup
     Point iconOffset{0, 0};
     int index = 0;

@@ -17,7 +17,7 @@ using BlockInputFunction = BOOL(WINAPI*)(BOOL);
 // name; where the system has none, the replay runs unblocked. Its results are not examined: a
 // second playback blocking or releasing on its own is harmless.
 class InputBlock {
-  public:
+public:
     explicit InputBlock(BlockInputFunction blockInput) : m_blockInput(blockInput) {
         if (m_blockInput) {
             m_blockInput(TRUE);
@@ -31,7 +31,7 @@ class InputBlock {
     InputBlock(const InputBlock&) = delete;
     InputBlock& operator=(const InputBlock&) = delete;
 
-  private:
+private:
     BlockInputFunction m_blockInput;
 };
 

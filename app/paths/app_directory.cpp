@@ -9,7 +9,8 @@ void GetAppDirectory(std::string& directory) {
     // Start at MAX_PATH and grow: a path cut short would name the wrong directory.
     std::vector<char> buffer(MAX_PATH, '\0');
     for (;;) {
-        DWORD length = GetModuleFileNameA(nullptr, buffer.data(), static_cast<DWORD>(buffer.size()));
+        DWORD length =
+            GetModuleFileNameA(nullptr, buffer.data(), static_cast<DWORD>(buffer.size()));
         if (length == 0) {
             directory.clear();
             return;

@@ -13,7 +13,8 @@ bool IsCSpace(char c) {
 }
 
 // atoi over the window [start, start + width) of the text, cut at the text's end. Unlike atoi it
-// saturates instead of overflowing, so a long run of digits gives INT32_MAX, not undefined behaviour.
+// saturates instead of overflowing, so a long run of digits gives INT32_MAX, not undefined
+// behaviour.
 std::int32_t ReadNumber(std::string_view text, std::size_t start, std::size_t width) {
     if (start >= text.size()) {
         return 0;
@@ -72,8 +73,8 @@ ReminderTime ParseReminderTime(std::string text) {
     return t;
 }
 
-int CompareReminderMinute(std::int32_t year, std::int32_t month, std::int32_t day, std::int32_t hour,
-                          std::int32_t minute, const LocalMinute& now) {
+int CompareReminderMinute(std::int32_t year, std::int32_t month, std::int32_t day,
+                          std::int32_t hour, std::int32_t minute, const LocalMinute& now) {
     if (year != 0 || month != 0 || day != 0) {
         if (int r = Compare(year, now.year)) {
             return r;

@@ -11,7 +11,8 @@
 using ReminderColour = std::uint32_t;
 inline constexpr ReminderColour ColourEveryDay = 0x00FF0000;  // blue
 inline constexpr ReminderColour ColourPending = 0x00000000;   // black
-inline constexpr ReminderColour ColourReminded = 0x000000FF;  // red: "Delete Before Remind" removes these
+inline constexpr ReminderColour ColourReminded =
+    0x000000FF;  // red: "Delete Before Remind" removes these
 
 struct Reminder {
     std::string timeText;  // "%d-%02d-%02d %02d:%02d" once, "%02d:%02d" every day
@@ -48,9 +49,10 @@ struct LocalMinute {
     int minute = 0;  // 0-59
 };
 
-// Whether the given minute lies after, before or at `now`. A zero date compares the time of day only.
-int CompareReminderMinute(std::int32_t year, std::int32_t month, std::int32_t day, std::int32_t hour,
-                          std::int32_t minute, const LocalMinute& now);
+// Whether the given minute lies after, before or at `now`. A zero date compares the time of day
+// only.
+int CompareReminderMinute(std::int32_t year, std::int32_t month, std::int32_t day,
+                          std::int32_t hour, std::int32_t minute, const LocalMinute& now);
 
 // The same comparison against the local clock.
 int CompareWithNow(std::int32_t year, std::int32_t month, std::int32_t day, std::int32_t hour,

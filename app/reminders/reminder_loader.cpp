@@ -26,8 +26,8 @@ void ReadReminders(std::istream& in, std::vector<Reminder>& list) {
         std::string_view text = line;
         if (text.starts_with('[')) {
             // The header's last character is dropped unseen, whether or not it is "]".
-            pending.timeText = text.size() >= 2 ? std::string(text.substr(1, text.size() - 2))
-                                                : std::string();
+            pending.timeText =
+                text.size() >= 2 ? std::string(text.substr(1, text.size() - 2)) : std::string();
             sawTime = true;
         } else if (text.starts_with("MESSAGE")) {
             pending.message = ValueOf(text);

@@ -54,7 +54,8 @@ MemoryDC::MemoryDC(HDC compatibleWith) : m_dc(CreateCompatibleDC(compatibleWith)
 }
 
 MemoryDC::MemoryDC(MemoryDC&& other) noexcept
-    : m_dc(std::exchange(other.m_dc, nullptr)), m_original(std::exchange(other.m_original, nullptr)) {}
+    : m_dc(std::exchange(other.m_dc, nullptr)),
+      m_original(std::exchange(other.m_original, nullptr)) {}
 
 MemoryDC::~MemoryDC() {
     if (m_dc == nullptr) {
@@ -74,7 +75,8 @@ void MemoryDC::Select(HGDIOBJ object) {
     }
 }
 
-void DrawBitmap(HDC target, MemoryDC& scratch, HBITMAP bitmap, int x, int y, int width, int height) {
+void DrawBitmap(HDC target, MemoryDC& scratch, HBITMAP bitmap, int x, int y, int width,
+                int height) {
     scratch.Select(bitmap);
     BitBlt(target, x, y, width, height, scratch.Get(), 0, 0, SRCCOPY);
 }

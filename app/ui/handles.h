@@ -8,7 +8,7 @@
 // A handle closed with CloseHandle. Both null and INVALID_HANDLE_VALUE mean "none", since the
 // platform's functions use one or the other for failure.
 class UniqueHandle {
-  public:
+public:
     UniqueHandle() = default;
     explicit UniqueHandle(HANDLE handle) : m_handle(handle) {}
     ~UniqueHandle() { Reset(); }
@@ -33,13 +33,13 @@ class UniqueHandle {
         m_handle = handle;
     }
 
-  private:
+private:
     HANDLE m_handle = nullptr;
 };
 
 // A loaded module, freed with FreeLibrary.
 class Library {
-  public:
+public:
     Library() = default;
     explicit Library(const char* path) : m_module(LoadLibraryA(path)) {}
     ~Library() { Reset(); }
@@ -77,6 +77,6 @@ class Library {
         }
     }
 
-  private:
+private:
     HMODULE m_module = nullptr;
 };

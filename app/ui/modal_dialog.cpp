@@ -3,7 +3,8 @@
 #include "ui/application.h"
 #include "ui/win_geometry.h"
 
-ModalDialog::ModalDialog(int templateId, HWND parent) : m_templateId(templateId), m_parent(parent) {}
+ModalDialog::ModalDialog(int templateId, HWND parent)
+    : m_templateId(templateId), m_parent(parent) {}
 
 INT_PTR ModalDialog::DoModal() {
     HWND owner = m_parent;

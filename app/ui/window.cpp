@@ -17,7 +17,8 @@ bool Window::RegisterClassOnce(const char* className) {
     return RegisterClassExA(&windowClass) != 0;
 }
 
-HWND Window::Create(const char* className, DWORD exStyle, DWORD style, const RECT& rect, HWND owner) {
+HWND Window::Create(const char* className, DWORD exStyle, DWORD style, const RECT& rect,
+                    HWND owner) {
     return CreateWindowExA(exStyle, className, "", style, rect.left, rect.top,
                            rect.right - rect.left, rect.bottom - rect.top, owner, nullptr,
                            Application::Instance(), this);

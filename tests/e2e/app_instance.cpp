@@ -103,7 +103,8 @@ bool AppInstance::Start(const std::string& workingDirectory) {
 }
 
 bool AppInstance::IsRunning() const {
-    return m_process.hProcess != nullptr && WaitForSingleObject(m_process.hProcess, 0) == WAIT_TIMEOUT;
+    return m_process.hProcess != nullptr &&
+           WaitForSingleObject(m_process.hProcess, 0) == WAIT_TIMEOUT;
 }
 
 void AppInstance::PostCommand(int commandId) const {

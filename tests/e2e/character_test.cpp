@@ -113,13 +113,13 @@ TEST_F(CharacterTest, DragsFromTheBodyAndTreatsTheHeadAsClientArea) {
         int x, y;
         LRESULT expected;
     } cases[] = {
-        {75, 70, HTCLIENT},    // the face
-        {0, 0, HTCLIENT},      // the head's corner
-        {150, 144, HTCLIENT},  // its last pixel
-        {151, 70, HTCAPTION},  // just right of the head
-        {75, 145, HTCAPTION},  // just below it
-        {88, 226, HTCAPTION},  // the clock
-        {200, 290, HTCAPTION}, // the tail end
+        {75, 70, HTCLIENT},     // the face
+        {0, 0, HTCLIENT},       // the head's corner
+        {150, 144, HTCLIENT},   // its last pixel
+        {151, 70, HTCAPTION},   // just right of the head
+        {75, 145, HTCAPTION},   // just below it
+        {88, 226, HTCAPTION},   // the clock
+        {200, 290, HTCAPTION},  // the tail end
     };
     for (const Case& c : cases) {
         EXPECT_EQ(hitTest(c.x, c.y), c.expected) << c.x << ", " << c.y;

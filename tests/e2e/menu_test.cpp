@@ -70,8 +70,12 @@ protected:
     }
     HWND WaitForDialog(const char* caption) {
         HWND dialog = nullptr;
-        WaitFor([&] { return (dialog = FindWindowA("#32770", caption)) != nullptr && IsWindowVisible(dialog); },
-                5000);
+        WaitFor(
+            [&] {
+                return (dialog = FindWindowA("#32770", caption)) != nullptr &&
+                       IsWindowVisible(dialog);
+            },
+            5000);
         return dialog;
     }
     RECT CharacterRect() const {
@@ -224,7 +228,8 @@ private:
         return value;
     }
     static void WriteDefault(const char* path, const std::string& value) {
-        RegSetValueA(HKEY_CLASSES_ROOT, path, REG_SZ, value.c_str(), static_cast<DWORD>(value.size()));
+        RegSetValueA(HKEY_CLASSES_ROOT, path, REG_SZ, value.c_str(),
+                     static_cast<DWORD>(value.size()));
     }
 
     std::string m_previous;

@@ -40,7 +40,8 @@ TEST(Startup, RunsUnderAnotherNameFromAnotherDirectoryWithoutSkinOrStores) {
     ASSERT_TRUE(app.Start(elsewhere.Path()));
     EXPECT_EQ(app.Exit(), 0);
     // Nothing is written at start or exit: the store is as it was and nothing appeared elsewhere.
-    EXPECT_EQ(ReadWholeFile(app.Directory() + "userconfig.ini"), std::string("[\0\r\r\nMESSAGE", 13));
+    EXPECT_EQ(ReadWholeFile(app.Directory() + "userconfig.ini"),
+              std::string("[\0\r\r\nMESSAGE", 13));
     WIN32_FIND_DATAA found;
     HANDLE search = FindFirstFileA((elsewhere.Path() + "*.ini").c_str(), &found);
     EXPECT_EQ(search, INVALID_HANDLE_VALUE);

@@ -71,13 +71,19 @@ TEST_P(ShowMousePositionTest, PutsTheCharacterOnTheTaskbarsTopRightCorner) {
 INSTANTIATE_TEST_SUITE_P(
     Taskbars, ShowMousePositionTest,
     testing::Values(
-        PlacementCase{"30-pixel taskbar at the bottom", Rect{0, 738, 1024, 768}, {0, 0, 1024, 738}, {799, 433}},
-        PlacementCase{"Wine's shell desktop", Rect{0, 748, 1024, 768}, {0, 0, 1024, 748}, {799, 443}},
+        PlacementCase{"30-pixel taskbar at the bottom",
+                      Rect{0, 738, 1024, 768},
+                      {0, 0, 1024, 738},
+                      {799, 433}},
+        PlacementCase{
+            "Wine's shell desktop", Rect{0, 748, 1024, 768}, {0, 0, 1024, 748}, {799, 443}},
         // The formula takes the taskbar's top and right edges wherever it stands.
         PlacementCase{"taskbar at the top", Rect{0, 0, 1024, 30}, {0, 30, 1024, 768}, {799, -305}},
         PlacementCase{"no taskbar", std::nullopt, {0, 0, 1024, 768}, {799, 463}},
-        PlacementCase{"an empty taskbar rectangle", Rect{0, 0, 0, 0}, {0, 0, 1024, 768}, {799, 463}},
-        PlacementCase{"a taskbar of zero height", Rect{0, 768, 1024, 768}, {0, 0, 1280, 1024}, {1055, 719}}));
+        PlacementCase{
+            "an empty taskbar rectangle", Rect{0, 0, 0, 0}, {0, 0, 1024, 768}, {799, 463}},
+        PlacementCase{
+            "a taskbar of zero height", Rect{0, 768, 1024, 768}, {0, 0, 1280, 1024}, {1055, 719}}));
 
 TEST(CentredPosition, CentresOverTheAreaAndKeepsInsideTheBounds) {
     const Rect screen{0, 0, 1024, 748};

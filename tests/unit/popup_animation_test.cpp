@@ -174,7 +174,8 @@ TEST_P(PopupKindTest, ExpandsFromAndCollapsesToItsFoldedFrame) {
 INSTANTIATE_TEST_SUITE_P(Kinds, PopupKindTest,
                          testing::Values(KindCase{"fade", kPopupFade, {624, 702, 1024, 748, 0}},
                                          KindCase{"slide", kPopupSlide, {624, 748, 1024, 748, 232}},
-                                         KindCase{"unfold", kPopupUnfold, {1024, 748, 1024, 748, 232}}),
+                                         KindCase{
+                                             "unfold", kPopupUnfold, {1024, 748, 1024, 748, 232}}),
                          [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(PopupAnimationTest, ASlideInterruptedWhileCollapsingResumesWithTheStepsItTook) {
@@ -221,7 +222,8 @@ TEST(HitTestItems, TheLastItemContainingThePointWins) {
 }
 
 TEST(GripperDots, NineDotsFourApartCentredButNeverBeforeTwo) {
-    EXPECT_EQ(GripperDotPositions(398), (std::vector<int>{181, 185, 189, 193, 197, 201, 205, 209, 213}));
+    EXPECT_EQ(GripperDotPositions(398),
+              (std::vector<int>{181, 185, 189, 193, 197, 201, 205, 209, 213}));
     EXPECT_EQ(GripperDotPositions(20).front(), 2);
 }
 

@@ -153,7 +153,8 @@ TEST(Alarm, MouthMovesPopupFadesInStaysFadesOutArtworkComesBackAndTheEyesKeepBli
 
     // The blink goes on through the alarm: eyes shut for 100 ms every 2 s, open otherwise.
     Pixels eyesShut = Crop(LoadBitmapPixels(nullptr, IDB_EYES_CLOSED), {0, 0, 78, 35});
-    Pixels eyesOpen = Crop(artwork, {kEyesArea.left, kEyesArea.top, kEyesArea.left + 78, kEyesArea.bottom});
+    Pixels eyesOpen =
+        Crop(artwork, {kEyesArea.left, kEyesArea.top, kEyesArea.left + 78, kEyesArea.bottom});
     int shutSeen = 0;
     int openSeen = 0;
     for (const Sample& s : samples) {
@@ -167,7 +168,8 @@ TEST(Alarm, MouthMovesPopupFadesInStaysFadesOutArtworkComesBackAndTheEyesKeepBli
     Pixels expected = Crop(artwork, {0, 161, 225, 191});
     int differing = 0;
     for (std::size_t i = 0; i < band.colours.size(); ++i) {
-        differing += expected.colours[i] != artwork.At(0, 0) && band.colours[i] != expected.colours[i];
+        differing +=
+            expected.colours[i] != artwork.At(0, 0) && band.colours[i] != expected.colours[i];
     }
     EXPECT_EQ(differing, 0);
 }

@@ -40,7 +40,7 @@ std::string ExpectedFile(const std::vector<ObservedEvent>& events) {
 }
 
 class CaptureLibraryTest : public testing::Test {
-  protected:
+protected:
     void SetUp() override {
         DeleteFileA(m_studyPath.c_str());
         SetCursorPos(400, 300);

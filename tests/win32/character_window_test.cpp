@@ -46,7 +46,8 @@ protected:
             SendMessageA(Handle(), WM_TIMER, ID_TIMER_CLOCK, 0);
             highest = std::max(highest, gdi::LiveCount());
             if (tick % 50 == 0) {
-                RedrawWindow(Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+                RedrawWindow(Handle(), nullptr, nullptr,
+                             RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
                 highest = std::max(highest, gdi::LiveCount());
             }
         }

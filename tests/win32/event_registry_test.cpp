@@ -18,7 +18,7 @@ namespace {
 using Names = std::vector<std::string>;
 
 class EventRegistryTest : public testing::Test {
-  protected:
+protected:
     void SetUp() override {
         SetAppPaths(m_directory.Path());
         m_listBox = CreateWindowExA(0, "LISTBOX", "", WS_POPUP, 0, 0, 200, 200, nullptr, nullptr,

@@ -21,7 +21,7 @@ struct ObservedEvent {
 double Now();
 
 class MouseObserver {
-  public:
+public:
     explicit MouseObserver(bool keepButtonsFromTheDesktop = true);
     ~MouseObserver();
     MouseObserver(const MouseObserver&) = delete;
@@ -39,7 +39,7 @@ class MouseObserver {
     // Until `thread` has ended, retrieving messages meanwhile.
     bool WaitForThread(HANDLE thread, double seconds = 30.0);
 
-  private:
+private:
     static LRESULT CALLBACK HookProc(int code, WPARAM wParam, LPARAM lParam) noexcept;
 
     HHOOK m_hook = nullptr;

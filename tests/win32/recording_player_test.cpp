@@ -32,7 +32,7 @@ DWORD WINAPI PlayOnThread(LPVOID path) {
 }
 
 class RecordingPlayerTest : public testing::Test {
-  protected:
+protected:
     void SetUp() override { SetCursorPos(20, 20); }
 
     std::string Write(const std::string& name, const std::string& bytes) {

@@ -13,7 +13,7 @@
 namespace {
 
 class ReminderStoreTest : public testing::Test {
-  protected:
+protected:
     void SetUp() override {
         SetAppPaths(m_directory.Path());
         ReminderList.clear();

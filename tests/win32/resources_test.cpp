@@ -29,10 +29,15 @@ TEST(Resources, TheMenuHasItsSevenCommandsInOrder) {
         items.push_back({text, id == static_cast<UINT>(-1) ? 0 : id});
     }
     DestroyMenu(menu);
-    std::vector<Item> expected = {{"show mouse", ID_MENU_SHOW_MOUSE}, {"hide mouse", ID_MENU_HIDE_MOUSE},
-                                  {"", 0}, {"Do Now", ID_MENU_DO_NOW}, {"", 0},
-                                  {"config", ID_MENU_CONFIG}, {"help", ID_MENU_HELP},
-                                  {"about", ID_MENU_ABOUT}, {"exit", ID_MENU_EXIT}};
+    std::vector<Item> expected = {{"show mouse", ID_MENU_SHOW_MOUSE},
+                                  {"hide mouse", ID_MENU_HIDE_MOUSE},
+                                  {"", 0},
+                                  {"Do Now", ID_MENU_DO_NOW},
+                                  {"", 0},
+                                  {"config", ID_MENU_CONFIG},
+                                  {"help", ID_MENU_HELP},
+                                  {"about", ID_MENU_ABOUT},
+                                  {"exit", ID_MENU_EXIT}};
     ASSERT_EQ(items.size(), expected.size());
     for (std::size_t i = 0; i < items.size(); ++i) {
         EXPECT_EQ(items[i].text, expected[i].text) << i;
@@ -44,8 +49,9 @@ TEST(Resources, TheArtworkHasTheSizesTheDrawingReliesOn) {
     struct Case {
         int id;
         int width, height;
-    } cases[] = {{IDB_CHARACTER, 225, 305}, {IDB_EYES_CLOSED, 78, 38}, {IDB_EYES_OPEN, 79, 38},
-                 {IDB_MOUTH_OPEN, 57, 57}, {IDB_MOUTH_CLOSED, 57, 57}, {IDB_COMPUTER_MOUSE, 25, 25}};
+    } cases[] = {{IDB_CHARACTER, 225, 305},  {IDB_EYES_CLOSED, 78, 38},
+                 {IDB_EYES_OPEN, 79, 38},    {IDB_MOUTH_OPEN, 57, 57},
+                 {IDB_MOUTH_CLOSED, 57, 57}, {IDB_COMPUTER_MOUSE, 25, 25}};
     for (const Case& c : cases) {
         gdi::Bitmap bitmap(LoadBitmapA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(c.id)));
         ASSERT_TRUE(bitmap) << c.id;
@@ -60,8 +66,9 @@ TEST(Resources, TheArtworkHasTheSizesTheDrawingReliesOn) {
         EXPECT_EQ(gdi::BitmapSize(bitmap.Get()).cy, 25);
     }
     for (int size : {16, 32}) {
-        HICON icon = static_cast<HICON>(LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_WHISKERTIME),
-                                                   IMAGE_ICON, size, size, 0));
+        HICON icon = static_cast<HICON>(LoadImageA(GetModuleHandleA(nullptr),
+                                                   MAKEINTRESOURCEA(IDI_WHISKERTIME), IMAGE_ICON,
+                                                   size, size, 0));
         EXPECT_NE(icon, nullptr) << size;
         DestroyIcon(icon);
     }

@@ -4,7 +4,7 @@
 #include <string>
 
 class TempDirectory {
-  public:
+public:
     TempDirectory();
     ~TempDirectory();
     TempDirectory(const TempDirectory&) = delete;
@@ -13,7 +13,7 @@ class TempDirectory {
     // With a trailing backslash, like the program's own directory.
     const std::string& Path() const { return m_path; }
 
-  private:
+private:
     std::string m_path;
 };
 

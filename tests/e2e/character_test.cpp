@@ -7,12 +7,16 @@
 #include "character/clock_face.h"
 #include "resources/resource.h"
 #include "screen_capture.h"
+#include "user_input.h"
 
 namespace {
 
 class CharacterTest : public testing::Test {
 protected:
     void SetUp() override { ASSERT_TRUE(m_app.Start()); }
+    // The pointer goes back to the corner where the tests that replay input expect it, while
+    // this program is still there to carry the move to the X pointer.
+    void TearDown() override { MoveMouseTo(20, 20); }
 
     RECT WindowRect() const {
         RECT r{};
@@ -130,33 +134,14 @@ TEST_F(CharacterTest, DragsFromTheBodyAndTreatsTheHeadAsClientArea) {
 
 namespace {
 
-void MoveMouseTo(int x, int y) {
-    // Absolute coordinates on the primary screen, 0 to 65535.
-    INPUT input{};
-    input.type = INPUT_MOUSE;
-    input.mi.dx = (x * 65536 + GetSystemMetrics(SM_CXSCREEN) - 1) / GetSystemMetrics(SM_CXSCREEN);
-    input.mi.dy = (y * 65536 + GetSystemMetrics(SM_CYSCREEN) - 1) / GetSystemMetrics(SM_CYSCREEN);
-    input.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
-    SendInput(1, &input, sizeof input);
-    Sleep(50);
-}
-
-void LeftButton(bool down) {
-    INPUT input{};
-    input.type = INPUT_MOUSE;
-    input.mi.dwFlags = down ? MOUSEEVENTF_LEFTDOWN : MOUSEEVENTF_LEFTUP;
-    SendInput(1, &input, sizeof input);
-    Sleep(100);
-}
-
 TEST_F(CharacterTest, PressingOnTheClockAndMovingDragsTheWholeCharacter) {
     RECT start = WindowRect();
     MoveMouseTo(start.left + 88, start.top + 226);
-    LeftButton(true);
+    MouseButton(MOUSEEVENTF_LEFTDOWN);
     for (int step = 1; step <= 5; ++step) {
         MoveMouseTo(start.left + 88 - 12 * step, start.top + 226 + 8 * step);
     }
-    LeftButton(false);
+    MouseButton(MOUSEEVENTF_LEFTUP);
     RECT end{};
     ASSERT_TRUE(WaitFor(
         [&] {

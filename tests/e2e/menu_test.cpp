@@ -9,6 +9,7 @@
 
 #include "app_instance.h"
 #include "resources/resource.h"
+#include "user_input.h"
 
 namespace {
 
@@ -35,28 +36,12 @@ HWND FindOpenMenu(DWORD processId) {
     return search.found;
 }
 
-void PressKey(WORD key) {
-    INPUT input[2] = {};
-    input[0].type = input[1].type = INPUT_KEYBOARD;
-    input[0].ki.wVk = input[1].ki.wVk = key;
-    input[1].ki.dwFlags = KEYEVENTF_KEYUP;
-    SendInput(2, input, sizeof(INPUT));
-}
-
-// A press and release of one button at a screen point.
-void ClickAt(int x, int y, DWORD down = MOUSEEVENTF_LEFTDOWN, DWORD up = MOUSEEVENTF_LEFTUP) {
-    SetCursorPos(x, y);
-    Sleep(50);
-    INPUT input[2] = {};
-    input[0].type = input[1].type = INPUT_MOUSE;
-    input[0].mi.dwFlags = down;
-    input[1].mi.dwFlags = up;
-    SendInput(2, input, sizeof(INPUT));
-}
-
 class MenuTest : public testing::Test {
 protected:
     void SetUp() override { ASSERT_TRUE(m_app.Start()); }
+    // The pointer goes back to the corner where the tests that replay input expect it, while
+    // this program is still there to carry the move to the X pointer.
+    void TearDown() override { MoveMouseTo(20, 20); }
 
     HWND WaitForMenu() {
         HWND menu = nullptr;
@@ -138,6 +123,19 @@ TEST_F(MenuTest, AClickOnTheHeadOpensTheMenuWithItsRightEdgeAtTheCursor) {
     RECT r = CharacterRect();
     ClickAt(r.left + 90, r.top + 100);  // on the face: see-through pixels let clicks pass
     HWND menuWindow = WaitForMenu();
+    if (menuWindow == nullptr) {
+        POINT cursor{};
+        GetCursorPos(&cursor);
+        HWND under = WindowFromPoint(cursor);
+        char cls[64] = {};
+        GetClassNameA(under, cls, sizeof cls);
+        DWORD pid = 0;
+        GetWindowThreadProcessId(under, &pid);
+        ADD_FAILURE() << "cursor " << cursor.x << "," << cursor.y << " over " << cls << " of pid " << pid
+                      << " (app " << m_app.ProcessId() << "), window at " << r.left << "," << r.top
+                      << ", foreground " << GetForegroundWindow() << " enabled "
+                      << IsWindowEnabled(m_app.CharacterWindow());
+    }
     ASSERT_NE(menuWindow, nullptr);
     RECT menu{};
     GetWindowRect(menuWindow, &menu);

@@ -15,6 +15,8 @@ cleanup() {
 }
 trap cleanup EXIT INT TERM
 
+exe="$BUILD/win32/Whiskertime/Whiskertime.exe"
+run=(wine "$exe")
 if [ -z "${DISPLAY:-}" ] || ! xdpyinfo >/dev/null 2>&1; then
     for n in $(seq 60 99); do
         [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ] || break
@@ -25,11 +27,13 @@ if [ -z "${DISPLAY:-}" ] || ! xdpyinfo >/dev/null 2>&1; then
     for _ in $(seq 50); do [ -e "/tmp/.X11-unix/X$n" ] && break; sleep 0.1; done
     echo "No display found: Whiskertime runs in Xvfb on $DISPLAY."
     echo "Look at it with:  DISPLAY=$DISPLAY import -window root whiskertime.png"
+    # A Wine desktop with a taskbar, so the tray icon and "show mouse" have their places.
+    run=(wine explorer /desktop=Whiskertime,1024x768 "$exe")
 fi
 if [ ! -d "$WINEPREFIX" ]; then
     echo "Creating the Wine prefix $WINEPREFIX (once)..."
     wineboot -i >/dev/null 2>&1
     wine reg add 'HKCU\Software\Wine\Drivers' /v Audio /d '' /f >/dev/null 2>&1
 fi
-echo "Starting $BUILD/win32/Whiskertime/Whiskertime.exe (Ctrl+C to stop)"
-wine "$BUILD/win32/Whiskertime/Whiskertime.exe"
+echo "Starting $exe (Ctrl+C to stop)"
+"${run[@]}"

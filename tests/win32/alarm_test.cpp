@@ -10,6 +10,7 @@
 #include "character/character_animation.h"
 #include "character/character_window.h"
 #include "character/reminder_popup.h"
+#include "character_probe.h"
 #include "resources/resource.h"
 #include "screen_capture.h"
 #include "ui/gdi.h"
@@ -191,9 +192,7 @@ public:
 protected:
     BOOL OnInitDialog() override {
         BOOL result = CharacterWindow::OnInitDialog();
-        for (UINT id = ID_TIMER_BLINK; id <= ID_TIMER_SCHEDULE_RESUME; ++id) {
-            KillTimer(Handle(), id);
-        }
+        StopCharacterTimers(Handle());
         PostMessageA(Handle(), kRunMany, 0, 0);
         return result;
     }

@@ -7,6 +7,7 @@
 #include <memory>
 
 #include "character/character_window.h"
+#include "character_probe.h"
 #include "resources/resource.h"
 #include "ui/gdi.h"
 
@@ -29,9 +30,7 @@ protected:
     BOOL OnInitDialog() override {
         BOOL result = CharacterWindow::OnInitDialog();
         // Only the ticks sent below: the window's own timers stop here.
-        for (UINT id = ID_TIMER_BLINK; id <= ID_TIMER_SCHEDULE_RESUME; ++id) {
-            KillTimer(Handle(), id);
-        }
+        StopCharacterTimers(Handle());
         PostMessageA(Handle(), kRunChecks, 0, 0);
         return result;
     }

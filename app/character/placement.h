@@ -6,6 +6,7 @@
 
 #include "ui/geometry.h"
 
-// The character's new top-left corner. Without a usable taskbar rectangle (none found, or an
-// empty one) the character goes to the bottom-right corner of the work area instead.
+// The character's new top-left corner. The taskbar formula is used where it leaves the whole
+// character inside the work area (a taskbar at the bottom); a taskbar at the top, left or right,
+// none at all, or an empty one puts the character at the bottom-right corner of the work area.
 Point ShowMousePosition(Size character, const std::optional<Rect>& taskbar, const Rect& workArea);

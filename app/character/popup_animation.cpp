@@ -86,8 +86,8 @@ void PopupAnimation::StartCollapsing() {
 
 void PopupAnimation::Close() {
     m_hovered = false;
-    m_host.Destroy();
     m_state = PopupState::Closed;
+    m_host.Destroy();  // last: the host may delete this animation with itself
 }
 
 void PopupAnimation::OnTimer(int id) {

@@ -54,6 +54,8 @@ public:
     virtual void RepaintNow() = 0;
     // Asks for a leave message when the mouse goes.
     virtual void TrackMouseLeave() = 0;
+    // Destroys the window; the host may delete itself (and the animation it holds) before this
+    // returns.
     virtual void Destroy() = 0;
 };
 
@@ -67,7 +69,9 @@ public:
     void WindowCreated();
     // Starts expanding; false when the popup is not closed.
     bool Open();
-    // Destroys the window at once.
+    // Destroys the window at once. The host may delete itself, and this animation with it, as
+    // the window goes: nothing here is touched after the host's Destroy, and the caller must not
+    // touch the animation after Close either.
     void Close();
 
     void OnTimer(int id);

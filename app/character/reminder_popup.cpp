@@ -50,10 +50,9 @@ ReminderPopup::ReminderPopup() {
     }
 }
 
+// A popup deleted while its window is open (one that was never handed its own life) leaves the
+// window to the base, which detaches it before destroying it.
 ReminderPopup::~ReminderPopup() {
-    if (Handle() != nullptr) {
-        DestroyWindow(Handle());
-    }
     for (PopupItem& item : m_items) {
         if (item.icon != nullptr) {
             DestroyIcon(item.icon);

@@ -52,11 +52,14 @@ public:
     // Creates the window if needed and starts the fade-in; false if the window cannot be created
     // or the popup is already open.
     bool Open(HWND owner);
-    // Destroys the window at once.
+    // Destroys the window at once. An opened popup is deleted with its window: called from
+    // outside the popup's own handlers, the object is gone when this returns.
     void Close();
 
-    // Once opened, a popup owns itself: it is deleted after its window is destroyed, and this
-    // callback (if any) hears of it first.
+    // Lifetime: once opened, a popup owns itself. It is deleted after its window is destroyed
+    // (by its own course, by Close, or with its owner window), once no handler of it is still
+    // running, and this callback (if any) hears of it first. A popup deleted while its window is
+    // still open (never opened successfully) destroys the window without deleting itself twice.
     void SetOnReleased(std::function<void(ReminderPopup*)> onReleased) {
         m_onReleased = std::move(onReleased);
     }

@@ -30,8 +30,26 @@ std::uint32_t ButtonFlagsOf(std::string_view actionName);
 // time that went backwards in a damaged file, and is no pause at all.
 std::uint32_t RecordedGap(std::uint32_t time, std::uint32_t nextTime);
 
+// The most a replay pauses in all. A damaged recording can hold gaps of weeks, and the user's
+// input stays blocked while it plays.
+inline constexpr std::uint64_t kLongestReplayPauseMs = 60ull * 60 * 1000;
+
 // One step per record, in file order. Before each record the replay pauses for the gap that
 // follows it in the recording; the last record has no pause before it. So record 0 is replayed
 // time(1) - time(0) after the start, record j at time(j+1) - time(0), and the last right after
-// the one before it.
+// the one before it. Pauses are kept as recorded while their running sum stays within
+// kLongestReplayPauseMs; the pause that would pass it, and every pause after it, is none.
 std::vector<PlaybackStep> PlanPlayback(const std::vector<MouseRecord>& records);
+
+// The buttons a replay holds down: noted step by step, so that whatever a replay leaves pressed
+// (a recording cut between a button's down and its up) can be released when it ends.
+class HeldButtons {
+public:
+    void Note(std::uint32_t buttonFlags);
+    // The flags that release every button pressed and not released since; 0 when none is held.
+    std::uint32_t ReleaseFlags() const;
+
+private:
+    bool m_left = false;
+    bool m_right = false;
+};

@@ -85,6 +85,29 @@ bool ReadRecording(const std::string& path, std::vector<MouseRecord>& records) {
     return true;
 }
 
+// Releases, when the replay ends by whatever way, each button it pressed and did not release,
+// so that a recording cut between a button's down and its up leaves no button down for the
+// whole system.
+class ButtonRelease {
+public:
+    ButtonRelease() = default;
+    ~ButtonRelease() {
+        if (std::uint32_t flags = m_held.ReleaseFlags()) {
+            mouse_event(flags, 0, 0, 0, 0);
+        }
+    }
+    ButtonRelease(const ButtonRelease&) = delete;
+    ButtonRelease& operator=(const ButtonRelease&) = delete;
+
+    void Press(std::uint32_t buttonFlags) {
+        mouse_event(buttonFlags, 0, 0, 0, 0);
+        m_held.Note(buttonFlags);
+    }
+
+private:
+    HeldButtons m_held;
+};
+
 }  // namespace
 
 void PlayRecording(const std::string& path) {
@@ -102,12 +125,13 @@ void PlayRecording(const std::string& path) {
     const std::vector<PlaybackStep> steps = PlanPlayback(records);
     records.clear();
     records.shrink_to_fit();
+    ButtonRelease buttons;  // before the input block ends
     for (const PlaybackStep& step : steps) {
         Sleep(step.pauseBefore);
         SetCursorPos(step.x, step.y);
         if (step.buttonFlags != 0) {
             // At the position just set: no relative motion, no wheel data, no extra info.
-            mouse_event(step.buttonFlags, 0, 0, 0, 0);
+            buttons.Press(step.buttonFlags);
         }
     }
 }

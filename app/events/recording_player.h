@@ -19,5 +19,6 @@ DWORD WINAPI RecordingPlayer(LPVOID parameter);
 // One whole playback on the calling thread, in order: block input, read every record of the file
 // (opened exclusively; a missing file is created empty), close it, replay, release input.
 // Without BlockInput on the system it replays without blocking. A damaged file replays only its
-// complete records, and a time that goes backwards makes no pause.
+// complete records, a time that goes backwards makes no pause, the pauses add up to an hour at
+// most, and a button left down by the recording is released at the end.
 void PlayRecording(const std::string& path);

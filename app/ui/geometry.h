@@ -16,6 +16,11 @@ struct Rect {
     int Height() const { return bottom - top; }
     // Right and bottom edges excluded, as PtInRect has it.
     bool Contains(int x, int y) const { return x >= left && x < right && y >= top && y < bottom; }
+    // Whether `other` lies wholly inside this rectangle (shared edges included).
+    bool Encloses(const Rect& other) const {
+        return other.left >= left && other.top >= top && other.right <= right &&
+               other.bottom <= bottom;
+    }
     bool operator==(const Rect&) const = default;
 };
 

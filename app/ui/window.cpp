@@ -2,6 +2,13 @@
 
 #include "ui/application.h"
 
+Window::~Window() {
+    if (m_hwnd != nullptr) {
+        SetWindowLongPtrA(m_hwnd, GWLP_USERDATA, 0);
+        DestroyWindow(m_hwnd);
+    }
+}
+
 bool Window::RegisterClassOnce(const char* className) {
     WNDCLASSEXA existing{};
     existing.cbSize = sizeof existing;

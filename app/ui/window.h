@@ -7,7 +7,9 @@
 class Window {
 public:
     Window() = default;
-    virtual ~Window() = default;
+    // A window still open when its object goes is detached first, so its destruction can no
+    // longer reach the object (nor its OnFinalMessage), then destroyed.
+    virtual ~Window();
     Window(const Window&) = delete;
     Window& operator=(const Window&) = delete;
 

@@ -77,8 +77,12 @@ INSTANTIATE_TEST_SUITE_P(
                       {799, 433}},
         PlacementCase{
             "Wine's shell desktop", Rect{0, 748, 1024, 768}, {0, 0, 1024, 748}, {799, 443}},
-        // The formula takes the taskbar's top and right edges wherever it stands.
-        PlacementCase{"taskbar at the top", Rect{0, 0, 1024, 30}, {0, 30, 1024, 768}, {799, -305}},
+        // Elsewhere the taskbar formula would put the character off screen: the work area's
+        // bottom-right corner instead.
+        PlacementCase{"taskbar at the top", Rect{0, 0, 1024, 30}, {0, 30, 1024, 768}, {799, 463}},
+        PlacementCase{"taskbar on the left", Rect{0, 0, 60, 768}, {60, 0, 1024, 768}, {799, 463}},
+        PlacementCase{
+            "taskbar on the right", Rect{964, 0, 1024, 768}, {0, 0, 964, 768}, {739, 463}},
         PlacementCase{"no taskbar", std::nullopt, {0, 0, 1024, 768}, {799, 463}},
         PlacementCase{
             "an empty taskbar rectangle", Rect{0, 0, 0, 0}, {0, 0, 1024, 768}, {799, 463}},

@@ -47,8 +47,13 @@ INSTANTIATE_TEST_SUITE_P(
         ScheduleCase{"across the tick wrap", {0xFFFFFF9Cu, 0x64u, 0x12Cu}, {200, 200, 0}},
         // A damaged file: time going backwards is no pause, not 49 days.
         ScheduleCase{"backwards", {5000, 4999, 6000}, {0, 1001, 0}},
-        ScheduleCase{"largest real gap", {0, 0x7FFFFFFFu, 0x80000000u}, {0x7FFFFFFFu, 1, 0}},
-        ScheduleCase{"gap of 2^31", {0, 0x80000000u}, {0, 0}}),
+        ScheduleCase{"gap of 2^31", {0, 0x80000000u}, {0, 0}},
+        // Pauses are slept while their sum stays within an hour; after that none at all.
+        ScheduleCase{"an hour in all", {0, 1800000, 3600000, 3600000}, {1800000, 1800000, 0, 0}},
+        ScheduleCase{"past an hour", {0, 3000000, 3600001, 3600002, 3600003}, {3000000, 0, 0, 0, 0}},
+        ScheduleCase{"one gap over an hour", {0, 3600001, 3600011, 3600021}, {0, 0, 0, 0}},
+        ScheduleCase{"largest real gap", {0, 0x7FFFFFFFu, 0x80000000u}, {0, 0, 0}},
+        ScheduleCase{"weeks of gaps", {0, 0x7FFFFFF0u, 0xFFFFFFE0u, 0x6FFFFFD0u}, {0, 0, 0, 0}}),
     [](const testing::TestParamInfo<ScheduleCase>& info) {
         std::string name;
         for (char c : std::string(info.param.what)) {
@@ -89,5 +94,40 @@ TEST(PlaybackSchedule, ButtonsActAtTheRecordedPositionAndOtherNamesOnlyMove) {
     padded.actionName[20] = 'x';
     EXPECT_EQ(PlanPlayback({padded})[0].buttonFlags, kRightUpFlag);
 }
+
+struct HeldCase {
+    const char* what;
+    std::vector<std::uint32_t> flags;  // each step's button flags, in order
+    std::uint32_t release;
+};
+
+class HeldButtonsTest : public testing::TestWithParam<HeldCase> {};
+
+TEST_P(HeldButtonsTest, ReleasesWhatTheReplayPressedAndDidNotRelease) {
+    HeldButtons held;
+    for (std::uint32_t f : GetParam().flags) {
+        held.Note(f);
+    }
+    EXPECT_EQ(held.ReleaseFlags(), GetParam().release);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Replays, HeldButtonsTest,
+    testing::Values(HeldCase{"nothing", {}, 0}, HeldCase{"moves only", {0, 0}, 0},
+                    HeldCase{"whole clicks", {kLeftDownFlag, kLeftUpFlag, kRightDownFlag, kRightUpFlag}, 0},
+                    HeldCase{"cut after a left down", {0, kLeftDownFlag, 0}, kLeftUpFlag},
+                    HeldCase{"cut after a right down", {kRightDownFlag}, kRightUpFlag},
+                    HeldCase{"both held", {kLeftDownFlag, kRightDownFlag}, kLeftUpFlag | kRightUpFlag},
+                    HeldCase{"pressed twice, released once", {kLeftDownFlag, kLeftDownFlag, kLeftUpFlag}, 0},
+                    // An up the replay did not press is not answered with another up.
+                    HeldCase{"a lone up", {kLeftUpFlag, kRightUpFlag}, 0},
+                    HeldCase{"pressed again after its up", {kRightDownFlag, kRightUpFlag, kRightDownFlag}, kRightUpFlag}),
+    [](const testing::TestParamInfo<HeldCase>& info) {
+        std::string name;
+        for (char c : std::string(info.param.what)) {
+            name += std::isalnum(static_cast<unsigned char>(c)) ? c : '_';
+        }
+        return name;
+    });
 
 }  // namespace

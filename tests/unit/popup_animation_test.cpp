@@ -8,23 +8,38 @@
 
 namespace {
 
-// Records what the popup asks of its window.
-class FakeHost : public PopupHost {
-public:
+// What the popup asked of its window; it outlives the popup.
+struct HostRecord {
     std::map<int, int> timers;  // running timers: id -> period
     std::vector<PopupFrame> moves;
     std::vector<int> alphas;
     int repaints = 0;
     int leaveRequests = 0;
     bool destroyed = false;
+};
 
-    void StartTimer(int id, int periodMs) override { timers[id] = periodMs; }
-    void StopTimer(int id) override { timers.erase(id); }
-    void MoveTo(const PopupFrame& frame) override { moves.push_back(frame); }
-    void SetAlpha(int alpha) override { alphas.push_back(alpha); }
-    void RepaintNow() override { ++repaints; }
-    void TrackMouseLeave() override { ++leaveRequests; }
-    void Destroy() override { destroyed = true; }
+// Behaves like the popup's window: the animation lives inside it, and destroying the window
+// deletes the whole popup at once, as it does when closed from outside its own handlers. Anything
+// the animation touches after that is a use after free, which the sanitizer reports.
+class SelfDeletingPopup : public PopupHost {
+public:
+    explicit SelfDeletingPopup(HostRecord& record) : m_record(record) {}
+    PopupAnimation animation{*this};
+
+    void StartTimer(int id, int periodMs) override { m_record.timers[id] = periodMs; }
+    void StopTimer(int id) override { m_record.timers.erase(id); }
+    void MoveTo(const PopupFrame& frame) override { m_record.moves.push_back(frame); }
+    void SetAlpha(int alpha) override { m_record.alphas.push_back(alpha); }
+    void RepaintNow() override { ++m_record.repaints; }
+    void TrackMouseLeave() override { ++m_record.leaveRequests; }
+    void Destroy() override {
+        m_record.destroyed = true;
+        m_record.timers.clear();  // a window's timers go with it
+        delete this;
+    }
+
+private:
+    HostRecord& m_record;
 };
 
 // The reminder's popup: fade, 3000 ms each way, shown 3000 ms, alpha 232, 400 x 46 at (1024, 748).
@@ -42,23 +57,29 @@ PopupSettings ReminderSettings(int kind = kPopupFade) {
 
 class PopupAnimationTest : public testing::Test {
 protected:
+    ~PopupAnimationTest() override {
+        if (!host.destroyed) {
+            delete m_window;
+        }
+    }
     void Open(PopupSettings settings) {
         popup.settings = settings;
         popup.WindowCreated();
         ASSERT_TRUE(popup.Open());
     }
-    // Runs the given timer until it stops; returns how many ticks it took.
+    // Runs the given timer until it stops or the popup is gone; returns how many ticks it took.
     int RunTimer(int id, int limit = 10000) {
         int ticks = 0;
-        while (host.timers.count(id) && ticks < limit) {
+        while (!host.destroyed && host.timers.count(id) && ticks < limit) {
             popup.OnTimer(id);
             ++ticks;
         }
         return ticks;
     }
 
-    FakeHost host;
-    PopupAnimation popup{host};
+    HostRecord host;
+    SelfDeletingPopup* m_window = new SelfDeletingPopup(host);
+    PopupAnimation& popup = m_window->animation;  // gone once host.destroyed
 };
 
 const PopupFrame kFull{624, 702, 1024, 748, 232};
@@ -91,8 +112,6 @@ TEST_F(PopupAnimationTest, ShowsThenFadesOutAndIsDestroyed) {
     EXPECT_EQ(RunTimer(PopupCollapseTimer), 187);
     EXPECT_EQ(host.moves.back(), (PopupFrame{624, 702, 1024, 748, 0}));
     EXPECT_TRUE(host.destroyed);
-    EXPECT_EQ(popup.State(), PopupState::Closed);
-    EXPECT_TRUE(host.timers.empty());
 }
 
 TEST_F(PopupAnimationTest, HoveringKeepsItOpaqueAndShownUntilTheMouseLeaves) {
@@ -143,14 +162,47 @@ TEST_F(PopupAnimationTest, APressDuringTheFadeInCompletesItAndLaterPressesDoNoth
     EXPECT_EQ(popup.State(), PopupState::Shown);
 }
 
-TEST_F(PopupAnimationTest, OpensOnlyWhenClosedAndCloseDestroysAtOnce) {
+TEST_F(PopupAnimationTest, OpensOnlyWhenClosed) {
     Open(ReminderSettings());
     EXPECT_FALSE(popup.Open());
+    EXPECT_EQ(popup.State(), PopupState::Expanding);
+}
+
+// Closed from outside (a program exit, a caller's Close) in every state: the window goes at once
+// and takes the popup with it; nothing of the popup is touched afterwards.
+class PopupClosedFromOutsideTest : public PopupAnimationTest,
+                                   public testing::WithParamInterface<PopupState> {};
+
+TEST_P(PopupClosedFromOutsideTest, DestroysAtOnceAndTouchesNothingAfterwards) {
+    Open(ReminderSettings());
+    RunTimer(PopupExpandTimer, GetParam() == PopupState::Expanding ? 20 : 10000);
+    popup.OnMouseMove(true);
+    popup.OnMouseMove(false);
+    if (GetParam() == PopupState::Collapsing) {
+        popup.OnTimer(PopupShowTimer);
+        RunTimer(PopupCollapseTimer, 20);
+    }
+    ASSERT_EQ(popup.State(), GetParam());
+    const std::size_t moves = host.moves.size();
     popup.Close();
     EXPECT_TRUE(host.destroyed);
-    EXPECT_EQ(popup.State(), PopupState::Closed);
-    EXPECT_FALSE(popup.Hovered());
+    EXPECT_TRUE(host.timers.empty());
+    EXPECT_EQ(host.moves.size(), moves) << "no last step after the close";
 }
+
+INSTANTIATE_TEST_SUITE_P(States, PopupClosedFromOutsideTest,
+                         testing::Values(PopupState::Expanding, PopupState::Shown,
+                                         PopupState::Collapsing),
+                         [](const auto& info) {
+                             switch (info.param) {
+                                 case PopupState::Expanding:
+                                     return std::string("Expanding");
+                                 case PopupState::Shown:
+                                     return std::string("Shown");
+                                 default:
+                                     return std::string("Collapsing");
+                             }
+                         });
 
 struct KindCase {
     const char* name;

@@ -1,18 +1,20 @@
 #include "character_window.h"
 
-#include <mmsystem.h>
 #include <shellapi.h>
 
-#include <algorithm>
 #include <ctime>
 #include <memory>
 
 #include "character/about_dialog.h"
 #include "character/character_animation.h"
 #include "character/clock_face.h"
+#include "character/picture.h"
 #include "character/placement.h"
 #include "character/reminder_popup.h"
+#include "character/reminder_popup_recipe.h"
 #include "events/do_now_dialog.h"
+#include "events/event_launcher.h"
+#include "events/event_registry.h"
 #include "paths/app_paths.h"
 #include "reminders/reminder_store.h"
 #include "reminders/settings_dialog.h"
@@ -25,11 +27,6 @@ namespace {
 
 constexpr UINT kClockPeriodMs = 100;
 constexpr UINT kBlinkFirstMs = 2000;
-constexpr UINT kSchedulePeriodMs = 10000;
-
-gdi::Bitmap LoadBitmapResource(int id) {
-    return gdi::Bitmap(LoadBitmapA(Application::Instance(), MAKEINTRESOURCEA(id)));
-}
 
 using SetLayeredWindowAttributesFn = BOOL(WINAPI*)(HWND, COLORREF, BYTE, DWORD);
 
@@ -82,14 +79,13 @@ BOOL CharacterWindow::OnInitDialog() {
     for (int digit = 0; digit < 10; ++digit) {
         m_digits[digit] = LoadBitmapResource(IDB_DIGIT_0 + digit);
     }
-    m_mouthOpen = LoadBitmapResource(IDB_MOUTH_OPEN);
-    m_mouthClosed = LoadBitmapResource(IDB_MOUTH_CLOSED);
-
     GetAppDirectory(m_appDirectory);
+    m_alarm.Attach(hwnd, m_appDirectory + "zizi.wav");
+    m_timers.Attach(hwnd);
 
     SetTimer(hwnd, ID_TIMER_BLINK, kBlinkFirstMs, nullptr);
     SetTimer(hwnd, ID_TIMER_CLOCK, kClockPeriodMs, nullptr);
-    SetTimer(hwnd, ID_TIMER_SCHEDULE, kSchedulePeriodMs, nullptr);
+    m_scheduler.Start();
 
     // Timer messages are handled only after this returns, so the list is complete before the
     // first schedule tick.
@@ -187,107 +183,47 @@ void CharacterWindow::OnTimer(UINT_PTR id) {
             OnBlinkStep();
             break;
         case ID_TIMER_ALARM_ANIMATION:
-            OnMouthStep();
-            break;
         case ID_TIMER_ALARM_STOP:
-            OnAlarmStop();
-            break;
         case ID_TIMER_SQUEAK:
-            PlaySqueak();
+            m_alarm.OnTimer(id);
             break;
         case ID_TIMER_SCHEDULE:
         case ID_TIMER_SCHEDULE_RESUME:
+            m_scheduler.OnTimer(static_cast<int>(id));
+            break;
         default:
             break;
     }
-}
-
-HBITMAP CharacterWindow::PictureBitmap(int bitmapId) const {
-    switch (bitmapId) {
-        case IDB_EYES_CLOSED:
-            return m_eyesClosed.Get();
-        case IDB_EYES_OPEN:
-            return m_eyesOpen.Get();
-        case IDB_MOUTH_OPEN:
-            return m_mouthOpen.Get();
-        case IDB_MOUTH_CLOSED:
-            return m_mouthClosed.Get();
-        default:
-            return nullptr;
-    }
-}
-
-// Draws a picture over the artwork in its area, no larger than either.
-void CharacterWindow::DrawPicture(int bitmapId, const Rect& area) {
-    HBITMAP picture = PictureBitmap(bitmapId);
-    if (picture == nullptr) {
-        return;
-    }
-    SIZE size = gdi::BitmapSize(picture);
-    gdi::WindowDC window(Handle());
-    gdi::MemoryDC scratch(window.Get());
-    gdi::DrawBitmap(window.Get(), scratch, picture, area.left, area.top,
-                    std::min<int>(area.Width(), size.cx), std::min<int>(area.Height(), size.cy));
 }
 
 void CharacterWindow::OnBlinkStep() {
     AnimationStep step = NextBlinkStep();
-    DrawPicture(step.bitmapId, kEyesArea);
+    DrawPicture(Handle(),
+                step.bitmapId == IDB_EYES_CLOSED ? m_eyesClosed.Get() : m_eyesOpen.Get(),
+                kEyesArea);
     SetTimer(Handle(), ID_TIMER_BLINK, step.periodMs, nullptr);
 }
 
+// In this order: the placement, the event, then the alarm, so a program is started or a replay
+// is under way before the popup opens.
+void CharacterWindow::FireReminder(std::string message, std::string event) {
+    if (IsWindowVisible(Handle())) {
+        ShowMouse();  // a hidden character stays hidden
+    }
+    RunEventPath(Handle(), EventRegistry::LookupEventPath(event), PlaybackPath);
+    if (!message.empty()) {
+        StartAlarm(kReminderAlarmCount, message);
+    }
+}
+
 void CharacterWindow::StartAlarm(int count, const std::string& message) {
-    HWND hwnd = Handle();
-    SetTimer(hwnd, ID_TIMER_ALARM_ANIMATION, kAlarmFirstStepMs, nullptr);
-    SetTimer(hwnd, ID_TIMER_ALARM_STOP, static_cast<UINT>(count) * kAlarmUnitMs, nullptr);
-    SetTimer(hwnd, ID_TIMER_SQUEAK, kAlarmUnitMs, nullptr);
-    PlaySqueak();
+    m_alarm.Start(count);
     ShowReminderPopup(message);
 }
 
-void CharacterWindow::OnMouthStep() {
-    AnimationStep step = NextMouthStep();
-    DrawPicture(step.bitmapId, kMouthArea);
-    SetTimer(Handle(), ID_TIMER_ALARM_ANIMATION, step.periodMs, nullptr);
-}
-
-void CharacterWindow::OnAlarmStop() {
-    HWND hwnd = Handle();
-    KillTimer(hwnd, ID_TIMER_ALARM_ANIMATION);
-    KillTimer(hwnd, ID_TIMER_ALARM_STOP);
-    KillTimer(hwnd, ID_TIMER_SQUEAK);
-    DrawPicture(IDB_MOUTH_CLOSED, kMouthArea);
-    RECT band = ToRECT(kAlarmStopBand);
-    InvalidateRect(hwnd, &band, TRUE);
-}
-
-// Asynchronous: returns at once, and a newer squeak replaces one still playing. Without the file
-// the platform plays its default sound.
-void CharacterWindow::PlaySqueak() const {
-    PlaySoundA((m_appDirectory + "zizi.wav").c_str(), nullptr, SND_ASYNC);
-}
-
 void CharacterWindow::ShowReminderPopup(const std::string& message) {
-    auto popup = std::make_unique<ReminderPopup>();
+    std::unique_ptr<ReminderPopup> popup = MakeReminderPopup(message);
     CurrentPopup = popup.get();
-    PopupItem& text = popup->AppendItem({.rect = {8, 25, 392, 40}, .text = message});
-    popup->AppendItem({.rect = {8, 10, 392, 40}, .text = "Whiskertime"});
-    PopupItem& close = popup->AppendItem({.rect = {380, 10, 396, 26}});
-    text.textColour = RGB(0, 61, 178);
-    text.format = DT_WORDBREAK;
-    popup->SetItemIcon(
-        close, static_cast<HICON>(LoadImageA(Application::Instance(), MAKEINTRESOURCEA(IDI_CLOSE),
-                                             IMAGE_ICON, 16, 16, LR_DEFAULTCOLOR)));
-    close.button = true;
-    close.id = kCloseItemId;
-    popup->SetUpLook();
-    PopupSettings& settings = popup->Settings();
-    settings.kind = kPopupFade;
-    settings.showDelay = 3000;
-    settings.animateDelay = 3000;
-    settings.transparency = 232;
-    settings.width = 400;
-    settings.height = 46;
     popup->SetOnReleased([this](ReminderPopup* released) {
         if (CurrentPopup == released) {
             CurrentPopup = nullptr;

@@ -8,17 +8,25 @@
 #include <array>
 #include <string>
 
+#include "character/alarm.h"
 #include "character/tray_icon.h"
+#include "reminders/reminder_firer.h"
+#include "reminders/reminder_scheduler.h"
 #include "ui/gdi.h"
 #include "ui/geometry.h"
 #include "ui/modal_dialog.h"
+#include "ui/window_timers.h"
 
 class ReminderPopup;
 
-class CharacterWindow : public ModalDialog {
+class CharacterWindow : public ModalDialog, public ReminderFirer {
 public:
     explicit CharacterWindow(HWND parent);
 
+    // Acts on a due reminder or a Do Now: a visible character goes back to its place, the
+    // event's program starts or its recording replays, and a message raises the alarm. Either
+    // text may be empty; with both empty only the placement happens.
+    void FireReminder(std::string message, std::string event) override;
     // The alarm: the mouth moves and a squeak sounds every 2 s for count x 2 s, and a popup
     // shows the message.
     void StartAlarm(int count, const std::string& message);
@@ -38,6 +46,9 @@ protected:
     virtual void OnTimer(UINT_PTR id);
 
     ReminderPopup* CurrentPopup = nullptr;  // the newest popup while it is open
+    // The recording the most recently started playback replays; each playback thread is handed
+    // its own copy, so a later fire may change this at once.
+    std::string PlaybackPath;
 
 private:
     void ApplyColourKey();
@@ -46,11 +57,6 @@ private:
     void OnTrayNotify(WPARAM id, LPARAM mouseMessage);
     void OnClockTick();
     void OnBlinkStep();
-    void OnMouthStep();
-    void OnAlarmStop();
-    void PlaySqueak() const;
-    void DrawPicture(int bitmapId, const Rect& area);
-    HBITMAP PictureBitmap(int bitmapId) const;
     void OnHelp();
     void OnExit();
 
@@ -60,12 +66,12 @@ private:
     gdi::Bitmap m_character;  // the whole mouse; its top-left pixel is the key colour
     gdi::Bitmap m_eyesClosed;
     gdi::Bitmap m_eyesOpen;
-    gdi::Bitmap m_mouthOpen;
-    gdi::Bitmap m_mouthClosed;
     int m_hour = 0;
     int m_minute = 0;
     int m_second = 0;
     std::array<gdi::Bitmap, 10> m_digits;
     std::string m_appDirectory;
-    std::string PlaybackPath;
+    Alarm m_alarm;
+    WindowTimers m_timers;
+    ReminderScheduler m_scheduler{ReminderList, *this, m_timers, CurrentLocalMinute};
 };

@@ -1,0 +1,192 @@
+// Reminders firing on their own, with the real clock: three programs whose stores hold reminders
+// for the same coming minute, watched together through that one minute.
+//   "told":   a one-time reminder with a message; its character is showing.
+//   "hidden": a one-time reminder with a message; its character was hidden.
+//   "events": an every-day reminder with a program event and a one-time reminder with a study
+//             event whose recording is cut after a button's down; neither has a message.
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <cstdio>
+#include <ctime>
+#include <map>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "app_instance.h"
+#include "common/mouse_record.h"
+#include "mouse_observer.h"
+#include "resources/resource.h"
+#include "user_input.h"
+
+namespace {
+
+constexpr char kPopupClass[] = "WhiskertimeReminderPopup";
+
+std::string WindowsPath(std::string path) {
+    for (char& c : path) {
+        c = c == '/' ? '\\' : c;
+    }
+    return path.size() > 1 && path[1] == ':' ? path : "Z:" + path;
+}
+
+bool FileExists(const std::string& path) {
+    return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
+std::tm LocalTime(std::time_t t) {
+    std::tm local{};
+    if (const std::tm* l = std::localtime(&t)) {
+        local = *l;
+    }
+    return local;
+}
+
+std::string Format(const char* format, const std::tm& t) {
+    char text[64];
+    std::snprintf(text, sizeof text, format, t.tm_year + 1900, t.tm_mon + 1, t.tm_mday, t.tm_hour,
+                  t.tm_min);
+    return text;
+}
+
+// "2026-12-10 15:07" and "15:07", as the settings window writes them.
+std::string OneTime(const std::tm& t) {
+    return Format("%d-%02d-%02d %02d:%02d", t);
+}
+std::string EveryDay(const std::tm& t) {
+    char text[16];
+    std::snprintf(text, sizeof text, "%02d:%02d", t.tm_hour, t.tm_min);
+    return text;
+}
+
+std::string Section(const std::string& time, const std::string& message,
+                    const std::string& event) {
+    return "[" + time + "]\r\nMESSAGE=" + message + "\r\nEVENT=" + event + "\r\n";
+}
+
+void WriteFile(const std::string& path, const std::string& text) {
+    if (FILE* f = std::fopen(path.c_str(), "wb")) {
+        std::fwrite(text.data(), 1, text.size(), f);
+        std::fclose(f);
+    }
+}
+
+struct PopupSeen {
+    DWORD processId;
+    std::time_t at;
+};
+
+BOOL CALLBACK NotePopup(HWND hwnd, LPARAM param) {
+    char cls[64] = {};
+    GetClassNameA(hwnd, cls, sizeof cls);
+    if (std::string(cls) == kPopupClass && IsWindowVisible(hwnd)) {
+        DWORD pid = 0;
+        GetWindowThreadProcessId(hwnd, &pid);
+        auto* seen = reinterpret_cast<std::map<HWND, PopupSeen>*>(param);
+        seen->emplace(hwnd, PopupSeen{pid, std::time(nullptr)});
+    }
+    return TRUE;
+}
+
+TEST(Firing, RemindersOfTheComingMinuteFireOnceWithinItsFirstSecondsAndRunTheirEvents) {
+    // Far enough from the minute's end that the programs are running before the next begins.
+    std::time_t now = std::time(nullptr);
+    if (LocalTime(now).tm_sec > 50) {
+        Sleep(static_cast<DWORD>(61 - LocalTime(now).tm_sec) * 1000);
+        now = std::time(nullptr);
+    }
+    const std::time_t minuteStart = now - LocalTime(now).tm_sec + 60;
+    const std::tm due = LocalTime(minuteStart);
+
+    AppInstance told;
+    AppInstance hidden;
+    AppInstance events;
+    WriteFile(told.Directory() + "userconfig.ini", Section(OneTime(due), "Stand up & stretch", ""));
+    WriteFile(hidden.Directory() + "userconfig.ini", Section(OneTime(due), "Told while hidden", ""));
+    WriteFile(events.Directory() + "userconfig.ini",
+              Section(EveryDay(due), "", "program") + Section(OneTime(due), "", "macro"));
+    const std::string recording = events.Directory() + "StudyEvent\\cut.sty";
+    WriteFile(recording, EncodeRecording({MakeMouseRecord(kMouseMove, 120, 100, 0),
+                                          MakeMouseRecord(kMouseMove, 220, 140, 150),
+                                          MakeMouseRecord(kMouseMove, 320, 180, 300),
+                                          MakeMouseRecord(kLeftButtonDown, 320, 180, 450)}));
+    WriteFile(events.Directory() + "eventconfig.ini",
+              "[EVENTCONFIG]\r\nprogram=" + WindowsPath(RECORD_OPEN_EXE) + "\r\nmacro=" +
+                  recording + "\r\n");
+    const std::string started = events.Directory() + "started.txt";
+    SetEnvironmentVariableA("WHISKERTIME_RECORD_OPEN", started.c_str());
+
+    MouseObserver observer;  // the replay's clicks land nowhere
+    ASSERT_TRUE(told.Start());
+    ASSERT_TRUE(hidden.Start());
+    ASSERT_TRUE(events.Start());
+    hidden.PostCommand(ID_MENU_HIDE_MOUSE);
+    ASSERT_TRUE(WaitFor([&] { return !IsWindowVisible(hidden.CharacterWindow()); }, 5000));
+    RECT toldBefore{};
+    GetWindowRect(told.CharacterWindow(), &toldBefore);
+    ASSERT_NE(toldBefore.left, 799) << "the character starts away from the taskbar corner";
+    ASSERT_LT(std::time(nullptr), minuteStart) << "the programs were not running before the minute";
+
+    // Through the minute's first 30 s: a second fire would come by second 20 at the latest.
+    std::map<HWND, PopupSeen> popups;
+    std::time_t programSeen = 0;
+    bool hiddenShown = false;
+    std::set<std::pair<LONG, LONG>> cursorSeen;
+    DWORD lastLook = 0;
+    observer.PumpUntil(
+        [&] {
+            if (GetTickCount() - lastLook < 40) {
+                return false;
+            }
+            lastLook = GetTickCount();
+            EnumWindows(NotePopup, reinterpret_cast<LPARAM>(&popups));
+            if (programSeen == 0 && FileExists(started)) {
+                programSeen = std::time(nullptr);
+            }
+            hiddenShown = hiddenShown || IsWindowVisible(hidden.CharacterWindow());
+            POINT pt{};
+            GetCursorPos(&pt);
+            cursorSeen.insert({pt.x, pt.y});
+            return std::time(nullptr) >= minuteStart + 30;
+        },
+        130.0);
+    MoveMouseTo(20, 20);
+
+    std::map<DWORD, std::vector<std::time_t>> popupsOf;
+    for (const auto& [hwnd, seen] : popups) {
+        popupsOf[seen.processId].push_back(seen.at);
+    }
+    // The one-time reminder: one popup, within the minute's first ~12 s, and the character
+    // moved to the taskbar's corner.
+    ASSERT_EQ(popupsOf[told.ProcessId()].size(), 1u) << "fires once";
+    std::time_t toldAt = popupsOf[told.ProcessId()][0];
+    EXPECT_GE(toldAt, minuteStart);
+    EXPECT_LE(toldAt, minuteStart + 12);
+    RECT toldAfter{};
+    GetWindowRect(told.CharacterWindow(), &toldAfter);
+    EXPECT_EQ(toldAfter.left, 799);
+    EXPECT_EQ(toldAfter.top, 443);
+    // The hidden character stayed hidden, and its popup opened all the same.
+    EXPECT_EQ(popupsOf[hidden.ProcessId()].size(), 1u);
+    EXPECT_FALSE(hiddenShown);
+    // No message: the program started, the recording replayed, and no popup opened.
+    EXPECT_TRUE(popupsOf[events.ProcessId()].empty());
+    ASSERT_NE(programSeen, 0) << "the program event did not start";
+    EXPECT_GE(programSeen, minuteStart);
+    for (auto [x, y] : {std::pair{120, 100}, std::pair{220, 140}, std::pair{320, 180}}) {
+        EXPECT_TRUE(cursorSeen.count({x, y})) << "the replay never showed the cursor at " << x
+                                              << ", " << y;
+    }
+    // The recording ends with the left button down; the replay released it.
+    std::vector<ObservedEvent> buttons = observer.ButtonEvents();
+    ASSERT_EQ(buttons.size(), 2u);
+    EXPECT_EQ(buttons[0].message, static_cast<unsigned>(WM_LBUTTONDOWN));
+    EXPECT_EQ(buttons[0].pt.x, 320);
+    EXPECT_EQ(buttons[0].pt.y, 180);
+    EXPECT_EQ(buttons[1].message, static_cast<unsigned>(WM_LBUTTONUP));
+    SetEnvironmentVariableA("WHISKERTIME_RECORD_OPEN", nullptr);
+}
+
+}  // namespace

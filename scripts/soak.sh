@@ -1,0 +1,34 @@
+#!/bin/bash
+# scripts/soak.sh MINUTES
+# Runs the real Whiskertime.exe under Wine with a reminder falling due every minute (a message
+# each; no event, a program event and a study event in turn) and prints, once a minute, the fires
+# so far, the program event's launches, the process's handle count, its resident memory and its
+# threads. Flat columns (but for the counts) mean nothing leaks. Not part of the test command.
+set -u
+source "$(dirname "$0")/common.sh"
+minutes=${1:-30}
+ensure_packages || exit 1
+configure_win32 "$BUILD/win32" && ninja -C "$BUILD/win32" Whiskertime soak_monitor || exit 1
+
+wine_dir="$BUILD/soak/wine"
+copy="$BUILD/soak/installation"
+mkdir -p "$wine_dir"
+# Its own prefix and display; the Win32 build's run script knows how to reach them.
+sed "s|@WHISKERTIME_WINE_DIR@|$wine_dir|" "$ROOT/cmake/wine-run.in" > "$wine_dir/wine-run"
+chmod +x "$wine_dir/wine-run"
+"$ROOT/cmake/wine-session.sh" start "$wine_dir" >/dev/null || exit 1
+trap '"$ROOT/cmake/wine-session.sh" stop "$wine_dir" >/dev/null' EXIT
+rm -rf "$copy"
+cp -r "$BUILD/win32/Whiskertime" "$copy"
+
+printf '%6s %6s %8s %8s %9s %7s\n' minute fires launches handles rss_kib threads
+"$wine_dir/wine-run" "$BUILD/win32/bench/win32/soak_monitor.exe" "Z:$copy" "$minutes" |
+    while read -r minute fires launches handles; do
+        [[ $minute =~ ^[0-9]+$ ]] || continue
+        handles=${handles%$'\r'}
+        pid=$(pgrep -f 'soak.installation.Whiskertime\.exe' | head -n 1)
+        rss=$(awk '/^VmRSS/ {print $2}' "/proc/$pid/status" 2>/dev/null)
+        threads=$(awk '/^Threads/ {print $2}' "/proc/$pid/status" 2>/dev/null)
+        printf '%6s %6s %8s %8s %9s %7s\n' "$minute" "$fires" "$launches" "$handles" "${rss:--}" \
+            "${threads:--}"
+    done

@@ -198,8 +198,7 @@ void CharacterWindow::OnTimer(UINT_PTR id) {
 
 void CharacterWindow::OnBlinkStep() {
     AnimationStep step = NextBlinkStep();
-    DrawPicture(Handle(),
-                step.bitmapId == IDB_EYES_CLOSED ? m_eyesClosed.Get() : m_eyesOpen.Get(),
+    DrawPicture(Handle(), step.bitmapId == IDB_EYES_CLOSED ? m_eyesClosed.Get() : m_eyesOpen.Get(),
                 kEyesArea);
     SetTimer(Handle(), ID_TIMER_BLINK, step.periodMs, nullptr);
 }

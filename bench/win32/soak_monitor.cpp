@@ -174,7 +174,8 @@ int main(int argc, char** argv) {
 
     // "exit", as the menu gives it.
     HWND character = nullptr;
-    for (HWND w = FindWindowA("#32770", nullptr); w; w = FindWindowExA(nullptr, w, "#32770", nullptr)) {
+    for (HWND w = FindWindowA("#32770", nullptr); w;
+         w = FindWindowExA(nullptr, w, "#32770", nullptr)) {
         DWORD pid = 0;
         GetWindowThreadProcessId(w, &pid);
         if (pid == process.dwProcessId) {

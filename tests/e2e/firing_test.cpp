@@ -61,8 +61,7 @@ std::string EveryDay(const std::tm& t) {
     return text;
 }
 
-std::string Section(const std::string& time, const std::string& message,
-                    const std::string& event) {
+std::string Section(const std::string& time, const std::string& message, const std::string& event) {
     return "[" + time + "]\r\nMESSAGE=" + message + "\r\nEVENT=" + event + "\r\n";
 }
 
@@ -104,7 +103,8 @@ TEST(Firing, RemindersOfTheComingMinuteFireOnceWithinItsFirstSecondsAndRunTheirE
     AppInstance hidden;
     AppInstance events;
     WriteFile(told.Directory() + "userconfig.ini", Section(OneTime(due), "Stand up & stretch", ""));
-    WriteFile(hidden.Directory() + "userconfig.ini", Section(OneTime(due), "Told while hidden", ""));
+    WriteFile(hidden.Directory() + "userconfig.ini",
+              Section(OneTime(due), "Told while hidden", ""));
     WriteFile(events.Directory() + "userconfig.ini",
               Section(EveryDay(due), "", "program") + Section(OneTime(due), "", "macro"));
     const std::string recording = events.Directory() + "StudyEvent\\cut.sty";
@@ -113,8 +113,8 @@ TEST(Firing, RemindersOfTheComingMinuteFireOnceWithinItsFirstSecondsAndRunTheirE
                                           MakeMouseRecord(kMouseMove, 320, 180, 300),
                                           MakeMouseRecord(kLeftButtonDown, 320, 180, 450)}));
     WriteFile(events.Directory() + "eventconfig.ini",
-              "[EVENTCONFIG]\r\nprogram=" + WindowsPath(RECORD_OPEN_EXE) + "\r\nmacro=" +
-                  recording + "\r\n");
+              "[EVENTCONFIG]\r\nprogram=" + WindowsPath(RECORD_OPEN_EXE) +
+                  "\r\nmacro=" + recording + "\r\n");
     const std::string started = events.Directory() + "started.txt";
     SetEnvironmentVariableA("WHISKERTIME_RECORD_OPEN", started.c_str());
 
@@ -176,8 +176,8 @@ TEST(Firing, RemindersOfTheComingMinuteFireOnceWithinItsFirstSecondsAndRunTheirE
     ASSERT_NE(programSeen, 0) << "the program event did not start";
     EXPECT_GE(programSeen, minuteStart);
     for (auto [x, y] : {std::pair{120, 100}, std::pair{220, 140}, std::pair{320, 180}}) {
-        EXPECT_TRUE(cursorSeen.count({x, y})) << "the replay never showed the cursor at " << x
-                                              << ", " << y;
+        EXPECT_TRUE(cursorSeen.count({x, y}))
+            << "the replay never showed the cursor at " << x << ", " << y;
     }
     // The recording ends with the left button down; the replay released it.
     std::vector<ObservedEvent> buttons = observer.ButtonEvents();

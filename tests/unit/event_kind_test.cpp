@@ -22,17 +22,18 @@ TEST_P(EventKindTest, FollowsTheLastFourCharactersExactly) {
     EXPECT_EQ(EventKindOf(GetParam().path), GetParam().kind);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Paths, EventKindTest,
-    testing::Values(KindCase{"C:\\Windows\\notepad.exe", EventKind::Program},
-                    KindCase{"C:\\w\\StudyEvent\\login.sty", EventKind::Study},
-                    KindCase{".exe", EventKind::Program}, KindCase{".sty", EventKind::Study},
-                    // Capitals, or anything after the suffix, run nothing.
-                    KindCase{"C:\\Windows\\NOTEPAD.EXE", EventKind::None},
-                    KindCase{"C:\\x\\a.Sty", EventKind::None},
-                    KindCase{"C:\\x\\a.exe ", EventKind::None},
-                    KindCase{"C:\\x\\a.exe.txt", EventKind::None},
-                    KindCase{"C:\\x\\a.bat", EventKind::None}, KindCase{"exe", EventKind::None},
-                    KindCase{"", EventKind::None}));
+INSTANTIATE_TEST_SUITE_P(Paths, EventKindTest,
+                         testing::Values(KindCase{"C:\\Windows\\notepad.exe", EventKind::Program},
+                                         KindCase{"C:\\w\\StudyEvent\\login.sty", EventKind::Study},
+                                         KindCase{".exe", EventKind::Program},
+                                         KindCase{".sty", EventKind::Study},
+                                         // Capitals, or anything after the suffix, run nothing.
+                                         KindCase{"C:\\Windows\\NOTEPAD.EXE", EventKind::None},
+                                         KindCase{"C:\\x\\a.Sty", EventKind::None},
+                                         KindCase{"C:\\x\\a.exe ", EventKind::None},
+                                         KindCase{"C:\\x\\a.exe.txt", EventKind::None},
+                                         KindCase{"C:\\x\\a.bat", EventKind::None},
+                                         KindCase{"exe", EventKind::None},
+                                         KindCase{"", EventKind::None}));
 
 }  // namespace

@@ -50,7 +50,8 @@ INSTANTIATE_TEST_SUITE_P(
         ScheduleCase{"gap of 2^31", {0, 0x80000000u}, {0, 0}},
         // Pauses are slept while their sum stays within an hour; after that none at all.
         ScheduleCase{"an hour in all", {0, 1800000, 3600000, 3600000}, {1800000, 1800000, 0, 0}},
-        ScheduleCase{"past an hour", {0, 3000000, 3600001, 3600002, 3600003}, {3000000, 0, 0, 0, 0}},
+        ScheduleCase{
+            "past an hour", {0, 3000000, 3600001, 3600002, 3600003}, {3000000, 0, 0, 0, 0}},
         ScheduleCase{"one gap over an hour", {0, 3600001, 3600011, 3600021}, {0, 0, 0, 0}},
         ScheduleCase{"largest real gap", {0, 0x7FFFFFFFu, 0x80000000u}, {0, 0, 0}},
         ScheduleCase{"weeks of gaps", {0, 0x7FFFFFF0u, 0xFFFFFFE0u, 0x6FFFFFD0u}, {0, 0, 0, 0}}),
@@ -113,15 +114,18 @@ TEST_P(HeldButtonsTest, ReleasesWhatTheReplayPressedAndDidNotRelease) {
 
 INSTANTIATE_TEST_SUITE_P(
     Replays, HeldButtonsTest,
-    testing::Values(HeldCase{"nothing", {}, 0}, HeldCase{"moves only", {0, 0}, 0},
-                    HeldCase{"whole clicks", {kLeftDownFlag, kLeftUpFlag, kRightDownFlag, kRightUpFlag}, 0},
-                    HeldCase{"cut after a left down", {0, kLeftDownFlag, 0}, kLeftUpFlag},
-                    HeldCase{"cut after a right down", {kRightDownFlag}, kRightUpFlag},
-                    HeldCase{"both held", {kLeftDownFlag, kRightDownFlag}, kLeftUpFlag | kRightUpFlag},
-                    HeldCase{"pressed twice, released once", {kLeftDownFlag, kLeftDownFlag, kLeftUpFlag}, 0},
-                    // An up the replay did not press is not answered with another up.
-                    HeldCase{"a lone up", {kLeftUpFlag, kRightUpFlag}, 0},
-                    HeldCase{"pressed again after its up", {kRightDownFlag, kRightUpFlag, kRightDownFlag}, kRightUpFlag}),
+    testing::Values(
+        HeldCase{"nothing", {}, 0}, HeldCase{"moves only", {0, 0}, 0},
+        HeldCase{"whole clicks", {kLeftDownFlag, kLeftUpFlag, kRightDownFlag, kRightUpFlag}, 0},
+        HeldCase{"cut after a left down", {0, kLeftDownFlag, 0}, kLeftUpFlag},
+        HeldCase{"cut after a right down", {kRightDownFlag}, kRightUpFlag},
+        HeldCase{"both held", {kLeftDownFlag, kRightDownFlag}, kLeftUpFlag | kRightUpFlag},
+        HeldCase{"pressed twice, released once", {kLeftDownFlag, kLeftDownFlag, kLeftUpFlag}, 0},
+        // An up the replay did not press is not answered with another up.
+        HeldCase{"a lone up", {kLeftUpFlag, kRightUpFlag}, 0},
+        HeldCase{"pressed again after its up",
+                 {kRightDownFlag, kRightUpFlag, kRightDownFlag},
+                 kRightUpFlag}),
     [](const testing::TestParamInfo<HeldCase>& info) {
         std::string name;
         for (char c : std::string(info.param.what)) {

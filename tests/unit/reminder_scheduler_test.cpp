@@ -165,7 +165,8 @@ TEST_F(SchedulerTest, AnEveryDayReminderFiresOnceADayAndAOneTimeOneOnce) {
 
 TEST_F(SchedulerTest, AMinutePassedWithoutACheckInsideItNeverFires) {
     // A fire at second 55 puts the first check after the pause into the minute after next.
-    reminders = {{"10:00", "late fire", ""}, {"2026-12-10 10:01", "skipped", ""},
+    reminders = {{"10:00", "late fire", ""},
+                 {"2026-12-10 10:01", "skipped", ""},
                  {"2026-12-10 10:02", "next", ""}};
     StartAt(At(10, 10, 0, 45));
     RunUntil(At(12, 0, 0, 0));

@@ -179,27 +179,15 @@ TEST(Alarm, MouthMovesPopupFadesInStaysFadesOutArtworkComesBackAndTheEyesKeepBli
 
 namespace {
 
-constexpr UINT kRunMany = WM_APP + 3;
-
 // Runs whole alarm sequences and popup lives by sending their timer ticks itself.
-class ManyAlarms : public CharacterWindow {
+class ManyAlarms : public CharacterProbe {
 public:
-    ManyAlarms() : CharacterWindow(nullptr) {}
     long baseline = -1;
     std::vector<long> afterEach;
     int popupsClosed = 0;
 
 protected:
-    BOOL OnInitDialog() override {
-        BOOL result = CharacterWindow::OnInitDialog();
-        StopCharacterTimers(Handle());
-        PostMessageA(Handle(), kRunMany, 0, 0);
-        return result;
-    }
-    INT_PTR HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override {
-        if (message != kRunMany) {
-            return CharacterWindow::HandleMessage(message, wParam, lParam);
-        }
+    void Run() override {
         HWND self = Handle();
         baseline = gdi::LiveCount();
         for (int alarm = 0; alarm < 100; ++alarm) {
@@ -232,8 +220,6 @@ protected:
             popupsClosed += popup != nullptr && !IsWindow(popup);
             afterEach.push_back(gdi::LiveCount());
         }
-        PostMessageA(self, WM_COMMAND, ID_MENU_EXIT, 0);
-        return TRUE;
     }
 };
 

@@ -13,13 +13,9 @@
 
 namespace {
 
-constexpr UINT kRunChecks = WM_APP + 1;
-
 // Drives the clock face and the paint from inside the window's own modal loop, then exits.
-class ClockProbe : public CharacterWindow {
+class ClockProbe : public CharacterProbe {
 public:
-    ClockProbe() : CharacterWindow(nullptr) {}
-
     long baseline = -1;
     long highest = -1;
     long afterwards = -1;
@@ -27,18 +23,7 @@ public:
     DWORD platformAfter = 0;
 
 protected:
-    BOOL OnInitDialog() override {
-        BOOL result = CharacterWindow::OnInitDialog();
-        // Only the ticks sent below: the window's own timers stop here.
-        StopCharacterTimers(Handle());
-        PostMessageA(Handle(), kRunChecks, 0, 0);
-        return result;
-    }
-
-    INT_PTR HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override {
-        if (message != kRunChecks) {
-            return CharacterWindow::HandleMessage(message, wParam, lParam);
-        }
+    void Run() override {
         baseline = gdi::LiveCount();
         platformBefore = GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS);
         for (int tick = 0; tick < 1000; ++tick) {
@@ -52,8 +37,6 @@ protected:
         }
         afterwards = gdi::LiveCount();
         platformAfter = GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS);
-        PostMessageA(Handle(), WM_COMMAND, ID_MENU_EXIT, 0);
-        return TRUE;
     }
 };
 

@@ -20,8 +20,6 @@
 
 namespace {
 
-constexpr UINT kFire = WM_APP + 4;
-
 // A Windows path for a path of the build.
 std::string WindowsPath(std::string path) {
     std::replace(path.begin(), path.end(), '/', '\\');
@@ -45,11 +43,10 @@ void PrintTo(const FireCase& c, std::ostream* os) {
     *os << c.what;
 }
 
-// Fires once from inside its own modal loop, notes what it sees, and exits.
-class FireProbe : public CharacterWindow {
+// Fires once from inside its own modal loop and notes what it sees.
+class FireProbe : public CharacterProbe {
 public:
-    FireProbe(const std::string& directory, FireCase fireCase)
-        : CharacterWindow(nullptr), m_case(std::move(fireCase)) {
+    FireProbe(const std::string& directory, FireCase fireCase) : m_case(std::move(fireCase)) {
         SetAppPaths(directory);  // the test's own event registry and reminder store
     }
 
@@ -59,16 +56,7 @@ public:
     bool popupReleased = false;
 
 protected:
-    BOOL OnInitDialog() override {
-        BOOL result = CharacterWindow::OnInitDialog();
-        StopCharacterTimers(Handle());
-        PostMessageA(Handle(), kFire, 0, 0);
-        return result;
-    }
-    INT_PTR HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override {
-        if (message != kFire) {
-            return CharacterWindow::HandleMessage(message, wParam, lParam);
-        }
+    void Run() override {
         // Away from its place first, so the placement shows.
         SetWindowPos(Handle(), nullptr, 100, 100, 0, 0,
                      SWP_NOSIZE | SWP_NOZORDER | (m_case.hidden ? SWP_HIDEWINDOW : SWP_SHOWWINDOW));
@@ -81,8 +69,6 @@ protected:
             CurrentPopup->Close();
             popupReleased = CurrentPopup == nullptr;
         }
-        PostMessageA(Handle(), WM_COMMAND, ID_MENU_EXIT, 0);
-        return TRUE;
     }
 
 private:
@@ -152,30 +138,17 @@ INSTANTIATE_TEST_SUITE_P(
     });
 
 // Fires two study events one right after the other, then exits at once: the replays go on.
-class TwoStudiesProbe : public CharacterWindow {
+class TwoStudiesProbe : public CharacterProbe {
 public:
-    explicit TwoStudiesProbe(const std::string& directory) : CharacterWindow(nullptr) {
-        SetAppPaths(directory);
-    }
+    explicit TwoStudiesProbe(const std::string& directory) { SetAppPaths(directory); }
     std::vector<std::string> pathsStored;
 
 protected:
-    BOOL OnInitDialog() override {
-        BOOL result = CharacterWindow::OnInitDialog();
-        StopCharacterTimers(Handle());
-        PostMessageA(Handle(), kFire, 0, 0);
-        return result;
-    }
-    INT_PTR HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override {
-        if (message != kFire) {
-            return CharacterWindow::HandleMessage(message, wParam, lParam);
-        }
+    void Run() override {
         FireReminder("", "left click");
         pathsStored.push_back(PlaybackPath);
         FireReminder("", "right click");
         pathsStored.push_back(PlaybackPath);
-        PostMessageA(Handle(), WM_COMMAND, ID_MENU_EXIT, 0);
-        return TRUE;
     }
 };
 

@@ -40,8 +40,10 @@ protected:
         for (int attempt = 0; attempt < 30; ++attempt) {
             INPUT move{};
             move.type = INPUT_MOUSE;
-            move.mi.dx = (20 * 65536 + GetSystemMetrics(SM_CXSCREEN) - 1) / GetSystemMetrics(SM_CXSCREEN);
-            move.mi.dy = (20 * 65536 + GetSystemMetrics(SM_CYSCREEN) - 1) / GetSystemMetrics(SM_CYSCREEN);
+            move.mi.dx =
+                (20 * 65536 + GetSystemMetrics(SM_CXSCREEN) - 1) / GetSystemMetrics(SM_CXSCREEN);
+            move.mi.dy =
+                (20 * 65536 + GetSystemMetrics(SM_CYSCREEN) - 1) / GetSystemMetrics(SM_CYSCREEN);
             move.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
             SendInput(1, &move, sizeof move);
             SetCursorPos(20, 20);

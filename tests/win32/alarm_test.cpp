@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
+#include <memory>
 #include <string>
 #include <thread>
 #include <vector>
@@ -10,6 +11,7 @@
 #include "character/character_animation.h"
 #include "character/character_window.h"
 #include "character/reminder_popup.h"
+#include "character/reminder_popup_recipe.h"
 #include "character_probe.h"
 #include "resources/resource.h"
 #include "screen_capture.h"
@@ -235,6 +237,24 @@ TEST(Alarm, AHundredAlarmsAndPopupsLeaveNoGdiObjectBehind) {
         }
     }
     EXPECT_EQ(gdi::LiveCount(), before);
+}
+
+}  // namespace
+
+namespace {
+
+// A popup deleted by its owner while its window is open (one never handed its own life): the
+// window goes with it, and its destruction does not come back to delete the popup again.
+TEST(ReminderPopup, DeletedWhileOpenTakesItsWindowAlongWithoutASecondDelete) {
+    int released = 0;
+    std::unique_ptr<ReminderPopup> popup = MakeReminderPopup("Deleted while open");
+    popup->SetOnReleased([&](ReminderPopup*) { ++released; });
+    ASSERT_TRUE(popup->Open(nullptr));
+    HWND window = popup->Handle();
+    ASSERT_TRUE(IsWindow(window));
+    popup.reset();
+    EXPECT_FALSE(IsWindow(window));
+    EXPECT_EQ(released, 0) << "the window's end reached the deleted popup";
 }
 
 }  // namespace

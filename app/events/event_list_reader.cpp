@@ -12,8 +12,12 @@ std::vector<std::string> ReadEventNames(std::istream& in) {
         if (line == "[EVENTCONFIG]") {
             continue;
         }
+        // A line without "=" (a blank line, a comment, another section's header) is an empty
+        // entry.
         std::string_view text = line;
-        names.emplace_back(text.substr(0, text.find('=')));
+        std::size_t equals = text.find('=');
+        names.emplace_back(equals == std::string_view::npos ? std::string_view{}
+                                                            : text.substr(0, equals));
     }
     return names;
 }

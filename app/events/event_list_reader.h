@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-// One entry per line, in file order: the text before the line's first "=" (the whole line when it
-// has none, so a blank line or a comment is an empty entry). Only the exact line "[EVENTCONFIG]"
-// is skipped. CR LF and a lone LF end a line; a last line without one still counts; lines may be
+// One entry per line, in file order: the text before the line's first "=", or an empty entry for
+// a line without one (a blank line, a comment, another section's header, a header in other
+// letters). Only the exact line "[EVENTCONFIG]" is skipped. CR LF and a lone LF end a line; a last line without one still counts; lines may be
 // of any length; nothing is trimmed. Never throws on content.
 std::vector<std::string> ReadEventNames(std::istream& in);

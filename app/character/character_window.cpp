@@ -123,9 +123,6 @@ INT_PTR CharacterWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lPara
         case WM_MOUSEMOVE:
             SetCursor(LoadCursorA(Application::Instance(), MAKEINTRESOURCEA(IDCUR_HAND)));
             return FALSE;
-        case WM_TIMER:
-            OnTimer(wParam);
-            return FALSE;  // every timer, known or not, goes on to the default handling
         case WM_LBUTTONUP:
         case WM_RBUTTONUP:
             OpenMouseMenu(Handle());  // only the head gets button messages
@@ -304,7 +301,7 @@ bool CharacterWindow::OnCommand(int id, int) {
             DoNowDialog(nullptr).DoModal();
             return true;
         case ID_MENU_CONFIG:
-            SettingsDialog(nullptr).DoModal();
+            SettingsDialog(nullptr, *this).DoModal();
             return true;
         case ID_MENU_HELP:
             OnHelp();

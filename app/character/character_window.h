@@ -42,8 +42,7 @@ protected:
     void OnOK() override {}
     void OnCancel() override {}
     INT_PTR HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
-
-    virtual void OnTimer(UINT_PTR id);
+    void OnTimer(UINT_PTR id) override;
 
     ReminderPopup* CurrentPopup = nullptr;  // the newest popup while it is open
     // The recording the most recently started playback replays; each playback thread is handed

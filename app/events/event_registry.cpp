@@ -47,19 +47,21 @@ std::string LookupEventPath(const std::string& name) {
     }
 }
 
-void StoreEvent(const std::string& name, const std::string& path) {
+bool StoreEvent(const std::string& name, const std::string& path) {
     if (name.empty()) {
-        return;
+        return true;
     }
-    WritePrivateProfileStringA(kSection, name.c_str(), path.c_str(), EventConfigPath.c_str());
+    return WritePrivateProfileStringA(kSection, name.c_str(), path.c_str(),
+                                      EventConfigPath.c_str()) != FALSE;
 }
 
-void RemoveEvent(const std::string& name) {
+bool RemoveEvent(const std::string& name) {
     // An empty entry of the list (a blank or hand-edited line) names no stored event.
     if (name.empty()) {
-        return;
+        return true;
     }
-    WritePrivateProfileStringA(kSection, name.c_str(), nullptr, EventConfigPath.c_str());
+    return WritePrivateProfileStringA(kSection, name.c_str(), nullptr, EventConfigPath.c_str()) !=
+           FALSE;
 }
 
 }  // namespace EventRegistry

@@ -1,7 +1,8 @@
 // The event registry: "eventconfig.ini" beside the program, section "EVENTCONFIG", one line
 // name=path per event. It keeps nothing in memory; every operation goes to the file at
-// EventConfigPath. Called on the UI thread only; failures are silent (a missing file lists
-// nothing and finds nothing, a failed write changes nothing).
+// EventConfigPath. Called on the UI thread only. A missing file lists nothing and finds nothing;
+// a failed write changes nothing and is reported by the writers' results, for the caller to tell
+// the user.
 #pragma once
 
 #include <windows.h>
@@ -20,10 +21,12 @@ std::string LookupEventPath(const std::string& name);
 
 // Stores `path` under `name`: replaces the path of an existing line of that name (in any letter
 // case) in place, otherwise appends a line at the end of the section, creating the file and the
-// section when they are missing. An empty name is never stored.
-void StoreEvent(const std::string& name, const std::string& path);
+// section when they are missing. An empty name is never stored (and is no failure). False when the
+// file could not be written.
+bool StoreEvent(const std::string& name, const std::string& path);
 
 // Removes the line of `name`; the section header stays, also when the section becomes empty.
-void RemoveEvent(const std::string& name);
+// False when the file could not be written.
+bool RemoveEvent(const std::string& name);
 
 }  // namespace EventRegistry

@@ -17,16 +17,21 @@ void LoadReminders() {
     ReadReminders(file, ReminderList);
 }
 
-// Failed writes are not reported: the list in memory changes anyway, and the next start reads
-// whatever the file holds.
-void WriteReminder(const std::string& timeText, const std::string& message,
+// The caller tells the user of a failed write and keeps its list as the file is.
+bool WriteReminder(const std::string& timeText, const std::string& message,
                    const std::string& event) {
-    WritePrivateProfileStringA(timeText.c_str(), "MESSAGE", message.c_str(),
-                               ReminderConfigPath.c_str());
-    WritePrivateProfileStringA(timeText.c_str(), "EVENT", event.c_str(),
-                               ReminderConfigPath.c_str());
+    const char* file = ReminderConfigPath.c_str();
+    if (!WritePrivateProfileStringA(timeText.c_str(), "MESSAGE", message.c_str(), file)) {
+        return false;
+    }
+    if (!WritePrivateProfileStringA(timeText.c_str(), "EVENT", event.c_str(), file)) {
+        RemoveReminder(timeText);
+        return false;
+    }
+    return true;
 }
 
-void RemoveReminder(const std::string& timeText) {
-    WritePrivateProfileStringA(timeText.c_str(), nullptr, nullptr, ReminderConfigPath.c_str());
+bool RemoveReminder(const std::string& timeText) {
+    return WritePrivateProfileStringA(timeText.c_str(), nullptr, nullptr,
+                                      ReminderConfigPath.c_str()) != FALSE;
 }

@@ -80,3 +80,29 @@ public:
 private:
     HMODULE m_module = nullptr;
 };
+
+// An open registry key, closed with RegCloseKey.
+class RegKey {
+public:
+    RegKey() = default;
+    ~RegKey() { Reset(); }
+    RegKey(const RegKey&) = delete;
+    RegKey& operator=(const RegKey&) = delete;
+
+    explicit operator bool() const { return m_key != nullptr; }
+    HKEY Get() const { return m_key; }
+    // For the functions that hand a key out: closes the one held, then receives the new one.
+    HKEY* Receive() {
+        Reset();
+        return &m_key;
+    }
+    void Reset() {
+        if (m_key != nullptr) {
+            RegCloseKey(m_key);
+            m_key = nullptr;
+        }
+    }
+
+private:
+    HKEY m_key = nullptr;
+};

@@ -48,8 +48,29 @@ bool ModalDialog::OnCommand(int, int) {
     return false;
 }
 
-INT_PTR ModalDialog::HandleMessage(UINT message, WPARAM wParam, LPARAM) {
+INT_PTR ModalDialog::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
+        case WM_TIMER:
+            OnTimer(wParam);
+            return FALSE;  // every timer, known or not, goes on to the default handling
+        case WM_NOTIFY: {
+            LRESULT result = 0;
+            if (OnNotify(*reinterpret_cast<NMHDR*>(lParam), result)) {
+                return SetMessageResult(result);
+            }
+            return FALSE;
+        }
+        case WM_CTLCOLORSTATIC: {
+            COLORREF colour = 0;
+            HWND control = reinterpret_cast<HWND>(lParam);
+            if (!StaticTextColour(GetDlgCtrlID(control), colour)) {
+                return FALSE;
+            }
+            // The usual answer first, then the colour over it; the brush is answered directly.
+            LRESULT brush = DefWindowProcA(m_hwnd, message, wParam, lParam);
+            SetTextColor(reinterpret_cast<HDC>(wParam), colour);
+            return static_cast<INT_PTR>(brush);
+        }
         case WM_INITDIALOG: {
             BOOL focusDefault = OnInitDialog();
             CentreOnOpen();

@@ -28,6 +28,15 @@ protected:
     virtual void OnOK() { EndDialog(IDOK); }
     virtual void OnCancel() { EndDialog(IDCANCEL); }
 
+    // A tick of one of the dialog's timers; the message then goes on to the default handling.
+    virtual void OnTimer(UINT_PTR) {}
+    // A control's notification. Returns true when handled, with the notification's answer in
+    // `result`; false leaves it to the default handling.
+    virtual bool OnNotify(NMHDR&, LRESULT& /*result*/) { return false; }
+    // The text colour of a static control, or nothing for the usual one. A colour is set after
+    // the usual answer (background and brush) has been produced.
+    virtual bool StaticTextColour(int /*controlId*/, COLORREF& /*colour*/) { return false; }
+
     // Every message passes here first; a window overrides it to add its own messages and calls
     // the base for the rest. Returns the dialog procedure's result (FALSE: not handled).
     virtual INT_PTR HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);

@@ -25,6 +25,7 @@ public:
 
     HWND CharacterWindow() const { return m_window; }
     DWORD ProcessId() const { return m_process.dwProcessId; }
+    HANDLE Process() const { return m_process.hProcess; }
     bool IsRunning() const;
 
     // Posts the menu command to the character window, as choosing it from the menu does.

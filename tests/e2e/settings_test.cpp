@@ -1,0 +1,386 @@
+// The settings window of the running program, driven by its control ids and checked against its
+// list, "userconfig.ini", "eventconfig.ini" and the registry.
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <ctime>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "app_instance.h"
+#include "dialog_driver.h"
+#include "resources/resource.h"
+#include "screen_capture.h"
+#include "user_input.h"
+
+namespace {
+
+constexpr char kRunKey[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Run";
+
+std::string Section(const std::string& time, const std::string& message,
+                    const std::string& event = "") {
+    return "[" + time + "]\r\nMESSAGE=" + message + "\r\nEVENT=" + event + "\r\n";
+}
+
+std::tm LocalNow() {
+    std::time_t now = std::time(nullptr);
+    return *std::localtime(&now);
+}
+
+// The value of a key of an INI file, as the program's own profile functions read it; "<none>"
+// when the key is missing.
+std::string Profile(const std::string& file, const std::string& section, const char* key) {
+    char value[1024] = {};
+    GetPrivateProfileStringA(section.c_str(), key, "<none>", value, sizeof value, file.c_str());
+    return value;
+}
+
+std::string AutoStartValue() {
+    char value[1024] = {};
+    DWORD size = sizeof value;
+    if (RegGetValueA(HKEY_CURRENT_USER, kRunKey, "whiskertime", RRF_RT_REG_SZ, nullptr, value,
+                     &size) != ERROR_SUCCESS) {
+        return "<none>";
+    }
+    return value;
+}
+
+class SettingsTest : public testing::Test {
+protected:
+    void TearDown() override { MoveMouseTo(20, 20); }
+
+    std::string Path(const char* name) const { return m_app.Directory() + name; }
+    std::string Store() const { return ReadWholeFile(Path("userconfig.ini")); }
+
+    void Open(const std::string& store = "", const std::string& events = "") {
+        if (!store.empty()) {
+            WriteWholeFile(Path("userconfig.ini"), store);
+        }
+        if (!events.empty()) {
+            WriteWholeFile(Path("eventconfig.ini"), events);
+        }
+        ASSERT_TRUE(m_app.Start());
+        OpenAgain();
+    }
+    void OpenAgain() {
+        m_app.PostCommand(ID_MENU_CONFIG);
+        HWND dialog = WaitForDialogOf(m_app, "Config");
+        ASSERT_NE(dialog, nullptr);
+        m_settings = std::make_unique<DialogDriver>(m_app, dialog);
+    }
+    void SetTime(int year, int month, int day, int hour, int minute) const {
+        m_settings->SetText(IDC_YEAR, std::to_string(year));
+        m_settings->SetText(IDC_MONTH, std::to_string(month));
+        m_settings->SetText(IDC_DAY, std::to_string(day));
+        m_settings->SetText(IDC_HOUR, std::to_string(hour));
+        m_settings->SetText(IDC_MINUTE, std::to_string(minute));
+    }
+    int Rows() const { return m_settings->RowCount(IDC_REMINDER_LIST); }
+    std::vector<std::string> RowTimes() const {
+        std::vector<std::string> times;
+        for (int row = 0; row < Rows(); ++row) {
+            times.push_back(m_settings->RowText(IDC_REMINDER_LIST, row, 0));
+        }
+        return times;
+    }
+
+    AppInstance m_app;
+    std::unique_ptr<DialogDriver> m_settings;
+};
+
+// Whether the rectangle of the screen shows a pixel of the colour.
+bool Shows(const RECT& area, COLORREF colour) {
+    Pixels pixels = CaptureScreen(area);
+    for (COLORREF c : pixels.colours) {
+        if (c == colour) {
+            return true;
+        }
+    }
+    return false;
+}
+
+TEST_F(SettingsTest, OpensWithTheRemindersInTheirColoursTheEventsAndTheCurrentTime) {
+    Open(Section("2009-03-01 08:00", "past, red") + Section("12:00", "every day, blue") +
+             Section("2999-01-01 09:00", "to come, black", "Backup"),
+         "[EVENTCONFIG]\r\nBackup=C:\\b.exe\r\n; a note\r\n");
+    ASSERT_EQ(Rows(), 3);
+    EXPECT_EQ(RowTimes(),
+              (std::vector<std::string>{"2009-03-01 08:00", "12:00", "2999-01-01 09:00"}));
+    EXPECT_EQ(m_settings->RowText(IDC_REMINDER_LIST, 2, 1), "to come, black");
+    EXPECT_EQ(m_settings->RowText(IDC_REMINDER_LIST, 2, 2), "Backup");
+    EXPECT_FALSE(IsWindowVisible(m_settings->Item(IDC_LIST_PLACE))) << "the list takes its place";
+
+    const COLORREF red = RGB(255, 0, 0);
+    const COLORREF blue = RGB(0, 0, 255);
+    RECT row0 = m_settings->RowRect(IDC_REMINDER_LIST, 0);
+    RECT row1 = m_settings->RowRect(IDC_REMINDER_LIST, 1);
+    RECT row2 = m_settings->RowRect(IDC_REMINDER_LIST, 2);
+    EXPECT_TRUE(WaitFor([&] { return Shows(row0, red); }, 3000)) << "painted in its colour";
+    EXPECT_FALSE(Shows(row0, blue));
+    EXPECT_TRUE(Shows(row1, blue));
+    EXPECT_FALSE(Shows(row1, red));
+    EXPECT_TRUE(Shows(row2, RGB(0, 0, 0)));
+    EXPECT_FALSE(Shows(row2, red) || Shows(row2, blue));
+
+    // A line without "=" is an empty entry.
+    EXPECT_EQ(m_settings->ListEntries(IDC_EVENT_LIST), (std::vector<std::string>{"Backup", ""}));
+    const std::tm now = LocalNow();
+    EXPECT_EQ(m_settings->Text(IDC_YEAR), std::to_string(now.tm_year + 1900));
+    EXPECT_EQ(m_settings->Text(IDC_MONTH), std::to_string(now.tm_mon + 1));
+    EXPECT_EQ(m_settings->Text(IDC_MESSAGE), "");
+    EXPECT_EQ(IsDlgButtonChecked(m_settings->Handle(), IDC_EVERY_DAY), BST_UNCHECKED);
+    EXPECT_TRUE(IsWindowEnabled(m_settings->Item(IDC_YEAR)));
+    // The clock runs: "%d-%02d-%02d %02d:%02d:%02d".
+    EXPECT_TRUE(WaitFor([&] { return m_settings->Text(IDC_CURRENT_TIME).size() == 19; }, 3000))
+        << m_settings->Text(IDC_CURRENT_TIME);
+}
+
+TEST_F(SettingsTest, AddRemindChecksTheBoxesThenTheTimeThenTheTextsThenTheRepeat) {
+    Open(Section("2999-03-01 08:00", "one time") + Section("12:00", "every day"));
+    const std::string before = Store();
+    struct Step {
+        const char* what;
+        std::string year;
+        std::string month;
+        std::string message;
+        const char* refusal;
+        int refusedBox;  // the box that gets the focus, 0 when none
+    };
+    const Step steps[] = {
+        {"no year", "", "13", "", "Please enter an integer.", IDC_YEAR},
+        {"month 13", "2999", "13", "", "Please enter an integer between 1 and 12.", IDC_MONTH},
+        {"year before 2008", "2007", "1", "", "Please enter an integer between 2008 and 3000.",
+         IDC_YEAR},
+        {"a past minute", "2009", "3", "", "Time Error", 0},
+        {"no message and no event", "2999", "3", "", "Please Input Message or Select Event", 0},
+    };
+    for (const Step& s : steps) {
+        m_settings->SetText(IDC_YEAR, s.year);
+        m_settings->SetText(IDC_MONTH, s.month);
+        m_settings->SetText(IDC_DAY, "1");
+        m_settings->SetText(IDC_HOUR, "8");
+        m_settings->SetText(IDC_MINUTE, "0");
+        m_settings->SetText(IDC_MESSAGE, s.message);
+        EXPECT_EQ(m_settings->Click(IDC_ADD_REMIND), s.refusal) << s.what;
+        if (s.refusedBox != 0) {
+            GUITHREADINFO gui{sizeof gui};
+            GetGUIThreadInfo(GetWindowThreadProcessId(m_settings->Handle(), nullptr), &gui);
+            EXPECT_EQ(gui.hwndFocus, m_settings->Item(s.refusedBox)) << s.what;
+            DWORD start = 0;
+            DWORD end = 0;
+            SendMessageA(m_settings->Item(s.refusedBox), EM_GETSEL,
+                         reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+            EXPECT_EQ(end - start, static_cast<DWORD>(m_settings->Text(s.refusedBox).size()))
+                << s.what << ": the refused text is selected";
+        }
+        EXPECT_EQ(Store(), before) << s.what;
+        EXPECT_EQ(Rows(), 2) << s.what;
+    }
+    // The same time as a listed one-time reminder, now with a message: it repeats that one.
+    m_settings->SetText(IDC_YEAR, "2999");
+    m_settings->SetText(IDC_MESSAGE, "again");
+    EXPECT_EQ(m_settings->Click(IDC_ADD_REMIND), "Time Repeat");
+    // A day later it is new: stored, and listed at the end in black.
+    m_settings->SetText(IDC_DAY, "2");
+    m_settings->SetText(IDC_HOUR, "12");
+    EXPECT_EQ(m_settings->Click(IDC_ADD_REMIND), "") << "beside an every-day 12:00";
+    EXPECT_EQ(Profile(Path("userconfig.ini"), "2999-03-02 12:00", "MESSAGE"), "again");
+    EXPECT_EQ(Profile(Path("userconfig.ini"), "2999-03-02 12:00", "EVENT"), "");
+    EXPECT_EQ(RowTimes().back(), "2999-03-02 12:00");
+    EXPECT_EQ(m_settings->Click(IDC_ADD_REMIND), "Time Repeat") << "the boxes kept their values";
+
+    // Every day: the date boxes are disabled and play no part; 08:00 clashes with the one-time
+    // reminder of that hour.
+    EXPECT_EQ(m_settings->Click(IDC_EVERY_DAY), "");
+    EXPECT_EQ(IsDlgButtonChecked(m_settings->Handle(), IDC_EVERY_DAY), BST_CHECKED);
+    EXPECT_FALSE(IsWindowEnabled(m_settings->Item(IDC_YEAR)));
+    EXPECT_FALSE(IsWindowEnabled(m_settings->Item(IDC_DAY)));
+    m_settings->SetText(IDC_HOUR, "8");
+    EXPECT_EQ(m_settings->Click(IDC_ADD_REMIND), "Time Repeat");
+    m_settings->SetText(IDC_HOUR, "7");
+    m_settings->SetText(IDC_MINUTE, "5");
+    EXPECT_EQ(m_settings->Click(IDC_ADD_REMIND), "") << "a time already past today";
+    EXPECT_EQ(Profile(Path("userconfig.ini"), "07:05", "MESSAGE"), "again");
+    EXPECT_EQ(Rows(), 4);
+    // Off again: the date boxes come back.
+    EXPECT_EQ(m_settings->Click(IDC_EVERY_DAY), "");
+    EXPECT_TRUE(IsWindowEnabled(m_settings->Item(IDC_YEAR)));
+}
+
+TEST_F(SettingsTest, ARefusedBoxStopsEveryDayAndItsMarkStaysAsTheWindowIs) {
+    Open();
+    m_settings->SetText(IDC_MINUTE, "60");
+    EXPECT_EQ(m_settings->Click(IDC_EVERY_DAY), "Please enter an integer between 0 and 59.");
+    EXPECT_EQ(IsDlgButtonChecked(m_settings->Handle(), IDC_EVERY_DAY), BST_UNCHECKED);
+    EXPECT_TRUE(IsWindowEnabled(m_settings->Item(IDC_YEAR)));
+}
+
+TEST_F(SettingsTest, DeleteRemindDeletesOnlyTheTopmostOfTheSelectedRows) {
+    Open(Section("2999-01-01 01:00", "a") + Section("2999-01-01 02:00", "b") +
+         Section("03:00", "c") + Section("2999-01-01 04:00", "d"));
+    EXPECT_EQ(m_settings->Click(IDC_DELETE_REMIND), "") << "nothing selected: nothing happens";
+    EXPECT_EQ(Rows(), 4);
+    m_settings->SelectRows(IDC_REMINDER_LIST, {1, 2, 3});
+    EXPECT_EQ(m_settings->Click(IDC_DELETE_REMIND), "");
+    EXPECT_EQ(RowTimes(),
+              (std::vector<std::string>{"2999-01-01 01:00", "03:00", "2999-01-01 04:00"}));
+    EXPECT_EQ(Profile(Path("userconfig.ini"), "2999-01-01 02:00", "MESSAGE"), "<none>");
+    EXPECT_EQ(Profile(Path("userconfig.ini"), "03:00", "MESSAGE"), "c");
+    EXPECT_EQ(Profile(Path("userconfig.ini"), "2999-01-01 04:00", "MESSAGE"), "d");
+}
+
+TEST_F(SettingsTest, DeleteBeforeRemindRemovesEveryRedReminderAndNothingElse) {
+    Open(Section("2009-03-01 08:00", "red") + Section("12:00", "blue") +
+         Section("2010-01-01 10:00", "red too") + Section("2999-01-01 09:00", "black"));
+    EXPECT_EQ(m_settings->Click(IDC_DELETE_BEFORE_REMIND), "");
+    EXPECT_EQ(RowTimes(), (std::vector<std::string>{"12:00", "2999-01-01 09:00"}));
+    EXPECT_EQ(Store().find("2009-03-01"), std::string::npos);
+    EXPECT_EQ(Store().find("2010-01-01"), std::string::npos);
+    EXPECT_EQ(Profile(Path("userconfig.ini"), "12:00", "MESSAGE"), "blue");
+    EXPECT_EQ(Profile(Path("userconfig.ini"), "2999-01-01 09:00", "MESSAGE"), "black");
+    // Opened again, nothing is red.
+    PostMessageA(m_settings->Handle(), WM_COMMAND, IDCANCEL, 0);
+    ASSERT_TRUE(WaitFor([&] { return !m_settings->IsOpen(); }, 5000));
+    OpenAgain();
+    EXPECT_FALSE(Shows(m_settings->RowRect(IDC_REMINDER_LIST, 0), RGB(255, 0, 0)));
+    EXPECT_FALSE(Shows(m_settings->RowRect(IDC_REMINDER_LIST, 1), RGB(255, 0, 0)));
+}
+
+TEST_F(SettingsTest, AutoStartSetsAndDeletesTheRunValue) {
+    HKEY key = nullptr;
+    if (RegOpenKeyA(HKEY_CURRENT_USER, kRunKey, &key) == ERROR_SUCCESS) {
+        RegDeleteValueA(key, "whiskertime");
+        RegCloseKey(key);
+    }
+    Open();
+    EXPECT_EQ(IsDlgButtonChecked(m_settings->Handle(), IDC_AUTO_START), BST_UNCHECKED);
+    EXPECT_EQ(m_settings->Click(IDC_AUTO_START), "");
+    EXPECT_EQ(AutoStartValue(), m_app.Directory() + "Whiskertime.exe");
+    // Opened again, the box shows it.
+    PostMessageA(m_settings->Handle(), WM_COMMAND, IDCANCEL, 0);
+    ASSERT_TRUE(WaitFor([&] { return !m_settings->IsOpen(); }, 5000));
+    OpenAgain();
+    EXPECT_EQ(IsDlgButtonChecked(m_settings->Handle(), IDC_AUTO_START), BST_CHECKED);
+    EXPECT_EQ(m_settings->Click(IDC_AUTO_START), "");
+    EXPECT_EQ(AutoStartValue(), "<none>");
+    // Unchecking when there is no value changes nothing and tells nothing.
+    EXPECT_EQ(m_settings->Click(IDC_AUTO_START), "");
+    EXPECT_EQ(m_settings->Click(IDC_AUTO_START), "");
+    EXPECT_EQ(AutoStartValue(), "<none>");
+}
+
+TEST_F(SettingsTest, EnterKeepsTheWindowOpenAndEscapeClosesIt) {
+    Open();
+    RECT box{};
+    GetWindowRect(m_settings->Item(IDC_MESSAGE), &box);
+    ClickAt((box.left + box.right) / 2, (box.top + box.bottom) / 2);
+    PressKey(VK_RETURN);
+    Sleep(500);
+    EXPECT_TRUE(m_settings->IsOpen());
+    EXPECT_EQ(Rows(), 0);
+    PressKey(VK_ESCAPE);
+    EXPECT_TRUE(WaitFor([&] { return !m_settings->IsOpen(); }, 5000));
+    EXPECT_TRUE(m_app.IsRunning());
+}
+
+TEST_F(SettingsTest, AStoreThatCannotBeWrittenIsToldAndNoRowIsAdded) {
+    const std::string store = Section("12:00", "kept");
+    Open(store);
+    // Held open without sharing, as another program may hold it: no write gets through, whoever
+    // runs the test (the read-only attribute does not stop a process running as root).
+    HANDLE lock = CreateFileA(Path("userconfig.ini").c_str(), GENERIC_READ, 0, nullptr,
+                              OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    ASSERT_NE(lock, INVALID_HANDLE_VALUE);
+    SetTime(2999, 1, 1, 8, 0);
+    m_settings->SetText(IDC_MESSAGE, "not stored");
+    std::string told = m_settings->Click(IDC_ADD_REMIND);
+    EXPECT_NE(told.find(Path("userconfig.ini")), std::string::npos) << told;
+    EXPECT_EQ(Rows(), 1);
+    m_settings->SelectRows(IDC_REMINDER_LIST, {0});
+    told = m_settings->Click(IDC_DELETE_REMIND);
+    EXPECT_NE(told.find(Path("userconfig.ini")), std::string::npos) << told;
+    EXPECT_EQ(Rows(), 1) << "the row stays, as the reminder stays in the file";
+    CloseHandle(lock);
+    EXPECT_EQ(ReadWholeFile(Path("userconfig.ini")), store);
+
+    // Writable again: the next reminder is stored alone, without the one refused before.
+    SetTime(2999, 1, 2, 8, 0);
+    EXPECT_EQ(m_settings->Click(IDC_ADD_REMIND), "");
+    EXPECT_EQ(Rows(), 2);
+    EXPECT_EQ(Profile(Path("userconfig.ini"), "2999-01-01 08:00", "MESSAGE"), "<none>");
+    EXPECT_EQ(Profile(Path("userconfig.ini"), "2999-01-02 08:00", "MESSAGE"), "not stored");
+}
+
+TEST_F(SettingsTest, DeleteEventRemovesTheLineAndTheRecordingButNeverAFileOutsideItsFolder) {
+    const std::string bait = Path("userconfig.sty");
+    Open("", "[EVENTCONFIG]\r\nKeep=C:\\k.exe\r\nWave=C:\\w.sty\r\n..\\userconfig=C:\\x.exe\r\n");
+    WriteWholeFile(Path("StudyEvent\\Wave.sty"), "recording");
+    WriteWholeFile(bait, "not a recording");
+    const std::string events = Path("eventconfig.ini");
+    EXPECT_EQ(m_settings->Click(IDC_DELETE_EVENT), "") << "nothing selected";
+    EXPECT_EQ(m_settings->ListEntries(IDC_EVENT_LIST).size(), 3u);
+
+    m_settings->SelectEntry(IDC_EVENT_LIST, 1);
+    EXPECT_EQ(m_settings->Click(IDC_DELETE_EVENT), "");
+    EXPECT_EQ(m_settings->ListEntries(IDC_EVENT_LIST),
+              (std::vector<std::string>{"Keep", "..\\userconfig"}));
+    EXPECT_EQ(Profile(events, "EVENTCONFIG", "Wave"), "<none>");
+    EXPECT_EQ(GetFileAttributesA(Path("StudyEvent\\Wave.sty").c_str()), INVALID_FILE_ATTRIBUTES);
+
+    m_settings->SelectEntry(IDC_EVENT_LIST, 1);
+    EXPECT_EQ(m_settings->Click(IDC_DELETE_EVENT), "");
+    EXPECT_EQ(Profile(events, "EVENTCONFIG", "..\\userconfig"), "<none>");
+    EXPECT_EQ(ReadWholeFile(bait), "not a recording");
+    EXPECT_EQ(Profile(events, "EVENTCONFIG", "Keep"), "C:\\k.exe");
+}
+
+TEST_F(SettingsTest, AddProgramEventAsksForANameAndAProgramThenListsAndStoresIt) {
+    Open("", "[EVENTCONFIG]\r\nKeep=C:\\k.exe\r\n");
+    m_settings->Click(IDC_ADD_PROGRAM_EVENT, true);
+    HWND dialog = WaitForDialogOf(m_app, "Add Program Event");
+    ASSERT_NE(dialog, nullptr);
+    DialogDriver program(m_app, dialog);
+    EXPECT_EQ(program.Text(IDC_PROGRAM_PATH), "") << "not the template's placeholder";
+    EXPECT_EQ(program.Click(IDOK), "Please Input Program Event Name add open a program");
+    program.SetText(IDC_EVENT_NAME, "Notes");
+    EXPECT_EQ(program.Click(IDOK), "Please Input Program Event Name add open a program");
+
+    // "Open": the system's open-file dialog; a typed name is taken as it is.
+    program.Click(IDC_OPEN_PROGRAM, true);
+    HWND open = WaitForDialogOf(m_app, "Open");
+    ASSERT_NE(open, nullptr);
+    const std::string chosen = m_app.Directory() + "notes.exe";
+    for (int id : {1148, 1152}) {  // the file name box: a combo box or an edit, by dialog style
+        if (HWND box = GetDlgItem(open, id)) {
+            SendMessageA(box, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(chosen.c_str()));
+        }
+    }
+    PostMessageA(open, WM_COMMAND, IDOK, 0);
+    ASSERT_TRUE(WaitFor([&] { return !IsWindow(open); }, 5000));
+    ASSERT_TRUE(WaitFor([&] { return program.Text(IDC_PROGRAM_PATH) == chosen; }, 3000))
+        << program.Text(IDC_PROGRAM_PATH);
+    EXPECT_EQ(program.Text(IDC_EVENT_NAME), "Notes") << "the typed name survives";
+
+    program.Click(IDOK, true);
+    ASSERT_TRUE(WaitFor([&] { return !IsWindow(dialog); }, 5000));
+    ASSERT_TRUE(WaitFor([&] { return m_settings->ListEntries(IDC_EVENT_LIST).size() == 2; }, 3000));
+    EXPECT_EQ(m_settings->ListEntries(IDC_EVENT_LIST).back(), "Notes");
+    EXPECT_EQ(Profile(Path("eventconfig.ini"), "EVENTCONFIG", "Notes"), chosen);
+}
+
+TEST_F(SettingsTest, DoNowFiresTheMessageAndClosesTheWindow) {
+    Open();
+    EXPECT_EQ(m_settings->Click(IDC_DO_NOW), "Please Input Message or Select Event");
+    EXPECT_TRUE(m_settings->IsOpen());
+    m_settings->SetText(IDC_MESSAGE, "Right now");
+    m_settings->Click(IDC_DO_NOW);
+    EXPECT_TRUE(WaitFor([&] { return !m_settings->IsOpen(); }, 5000));
+    HWND popup = nullptr;
+    EXPECT_TRUE(WaitFor(
+        [&] { return (popup = FindWindowA("WhiskertimeReminderPopup", nullptr)) != nullptr; },
+        5000));
+}
+
+}  // namespace

@@ -1,5 +1,7 @@
 // Reminders firing on their own, with the real clock: three programs whose stores hold reminders
 // for the same coming minute, watched together through that one minute.
+//   "added":  a one-time reminder with a message, added through its settings window, which
+//             stays open through the minute.
 //   "told":   a one-time reminder with a message; its character is showing.
 //   "hidden": a one-time reminder with a message; its character was hidden.
 //   "events": an every-day reminder with a program event and a one-time reminder with a study
@@ -17,8 +19,10 @@
 
 #include "app_instance.h"
 #include "common/mouse_record.h"
+#include "dialog_driver.h"
 #include "mouse_observer.h"
 #include "resources/resource.h"
+#include "screen_capture.h"
 #include "user_input.h"
 
 namespace {
@@ -92,7 +96,7 @@ BOOL CALLBACK NotePopup(HWND hwnd, LPARAM param) {
 TEST(Firing, RemindersOfTheComingMinuteFireOnceWithinItsFirstSecondsAndRunTheirEvents) {
     // Far enough from the minute's end that the programs are running before the next begins.
     std::time_t now = std::time(nullptr);
-    if (LocalTime(now).tm_sec > 50) {
+    if (LocalTime(now).tm_sec > 45) {
         Sleep(static_cast<DWORD>(61 - LocalTime(now).tm_sec) * 1000);
         now = std::time(nullptr);
     }
@@ -102,6 +106,7 @@ TEST(Firing, RemindersOfTheComingMinuteFireOnceWithinItsFirstSecondsAndRunTheirE
     AppInstance told;
     AppInstance hidden;
     AppInstance events;
+    AppInstance added;
     WriteFile(told.Directory() + "userconfig.ini", Section(OneTime(due), "Stand up & stretch", ""));
     WriteFile(hidden.Directory() + "userconfig.ini",
               Section(OneTime(due), "Told while hidden", ""));
@@ -122,6 +127,19 @@ TEST(Firing, RemindersOfTheComingMinuteFireOnceWithinItsFirstSecondsAndRunTheirE
     ASSERT_TRUE(told.Start());
     ASSERT_TRUE(hidden.Start());
     ASSERT_TRUE(events.Start());
+    ASSERT_TRUE(added.Start());
+    added.PostCommand(ID_MENU_CONFIG);
+    HWND config = WaitForDialogOf(added, "Config");
+    ASSERT_NE(config, nullptr);
+    DialogDriver settings(added, config);
+    settings.SetText(IDC_YEAR, std::to_string(due.tm_year + 1900));
+    settings.SetText(IDC_MONTH, std::to_string(due.tm_mon + 1));
+    settings.SetText(IDC_DAY, std::to_string(due.tm_mday));
+    settings.SetText(IDC_HOUR, std::to_string(due.tm_hour));
+    settings.SetText(IDC_MINUTE, std::to_string(due.tm_min));
+    settings.SetText(IDC_MESSAGE, "Added in the window");
+    ASSERT_EQ(settings.Click(IDC_ADD_REMIND), "");
+    ASSERT_EQ(settings.RowCount(IDC_REMINDER_LIST), 1);
     hidden.PostCommand(ID_MENU_HIDE_MOUSE);
     ASSERT_TRUE(WaitFor([&] { return !IsWindowVisible(hidden.CharacterWindow()); }, 5000));
     RECT toldBefore{};
@@ -168,6 +186,12 @@ TEST(Firing, RemindersOfTheComingMinuteFireOnceWithinItsFirstSecondsAndRunTheirE
     GetWindowRect(told.CharacterWindow(), &toldAfter);
     EXPECT_EQ(toldAfter.left, 799);
     EXPECT_EQ(toldAfter.top, 443);
+    // Added in the window: it fired in its minute while the window stayed open, and its row
+    // turned red there.
+    ASSERT_EQ(popupsOf[added.ProcessId()].size(), 1u);
+    EXPECT_LE(popupsOf[added.ProcessId()][0], minuteStart + 12);
+    EXPECT_TRUE(settings.IsOpen());
+    EXPECT_TRUE(ScreenShows(settings.RowRect(IDC_REMINDER_LIST, 0), RGB(255, 0, 0)));
     // The hidden character stayed hidden, and its popup opened all the same.
     EXPECT_EQ(popupsOf[hidden.ProcessId()].size(), 1u);
     EXPECT_FALSE(hiddenShown);

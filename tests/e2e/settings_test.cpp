@@ -90,17 +90,6 @@ protected:
     std::unique_ptr<DialogDriver> m_settings;
 };
 
-// Whether the rectangle of the screen shows a pixel of the colour.
-bool Shows(const RECT& area, COLORREF colour) {
-    Pixels pixels = CaptureScreen(area);
-    for (COLORREF c : pixels.colours) {
-        if (c == colour) {
-            return true;
-        }
-    }
-    return false;
-}
-
 TEST_F(SettingsTest, OpensWithTheRemindersInTheirColoursTheEventsAndTheCurrentTime) {
     Open(Section("2009-03-01 08:00", "past, red") + Section("12:00", "every day, blue") +
              Section("2999-01-01 09:00", "to come, black", "Backup"),
@@ -117,12 +106,12 @@ TEST_F(SettingsTest, OpensWithTheRemindersInTheirColoursTheEventsAndTheCurrentTi
     RECT row0 = m_settings->RowRect(IDC_REMINDER_LIST, 0);
     RECT row1 = m_settings->RowRect(IDC_REMINDER_LIST, 1);
     RECT row2 = m_settings->RowRect(IDC_REMINDER_LIST, 2);
-    EXPECT_TRUE(WaitFor([&] { return Shows(row0, red); }, 3000)) << "painted in its colour";
-    EXPECT_FALSE(Shows(row0, blue));
-    EXPECT_TRUE(Shows(row1, blue));
-    EXPECT_FALSE(Shows(row1, red));
-    EXPECT_TRUE(Shows(row2, RGB(0, 0, 0)));
-    EXPECT_FALSE(Shows(row2, red) || Shows(row2, blue));
+    EXPECT_TRUE(WaitFor([&] { return ScreenShows(row0, red); }, 3000)) << "painted in its colour";
+    EXPECT_FALSE(ScreenShows(row0, blue));
+    EXPECT_TRUE(ScreenShows(row1, blue));
+    EXPECT_FALSE(ScreenShows(row1, red));
+    EXPECT_TRUE(ScreenShows(row2, RGB(0, 0, 0)));
+    EXPECT_FALSE(ScreenShows(row2, red) || ScreenShows(row2, blue));
 
     // A line without "=" is an empty entry.
     EXPECT_EQ(m_settings->ListEntries(IDC_EVENT_LIST), (std::vector<std::string>{"Backup", ""}));
@@ -244,8 +233,8 @@ TEST_F(SettingsTest, DeleteBeforeRemindRemovesEveryRedReminderAndNothingElse) {
     PostMessageA(m_settings->Handle(), WM_COMMAND, IDCANCEL, 0);
     ASSERT_TRUE(WaitFor([&] { return !m_settings->IsOpen(); }, 5000));
     OpenAgain();
-    EXPECT_FALSE(Shows(m_settings->RowRect(IDC_REMINDER_LIST, 0), RGB(255, 0, 0)));
-    EXPECT_FALSE(Shows(m_settings->RowRect(IDC_REMINDER_LIST, 1), RGB(255, 0, 0)));
+    EXPECT_FALSE(ScreenShows(m_settings->RowRect(IDC_REMINDER_LIST, 0), RGB(255, 0, 0)));
+    EXPECT_FALSE(ScreenShows(m_settings->RowRect(IDC_REMINDER_LIST, 1), RGB(255, 0, 0)));
 }
 
 TEST_F(SettingsTest, AutoStartSetsAndDeletesTheRunValue) {

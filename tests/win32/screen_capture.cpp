@@ -100,3 +100,13 @@ void SaveBitmap(const Pixels& pixels, const std::string& path) {
         out.write(row.data(), rowBytes);
     }
 }
+
+bool ScreenShows(const RECT& area, COLORREF colour) {
+    Pixels pixels = CaptureScreen(area);
+    for (COLORREF c : pixels.colours) {
+        if (c == colour) {
+            return true;
+        }
+    }
+    return false;
+}

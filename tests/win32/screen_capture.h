@@ -24,6 +24,9 @@ inline void PrintTo(const Pixels& p, std::ostream* os) {
 // What the screen shows in the rectangle (screen coordinates).
 Pixels CaptureScreen(const RECT& area);
 
+// Whether any pixel of the screen's rectangle has exactly this colour.
+bool ScreenShows(const RECT& area, COLORREF colour);
+
 // A bitmap resource of a loaded module (null: this program).
 Pixels LoadBitmapPixels(HMODULE module, int bitmapId);
 // A bitmap resource of a program file, read without running the program.

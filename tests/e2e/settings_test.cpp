@@ -373,3 +373,83 @@ TEST_F(SettingsTest, DoNowFiresTheMessageAndClosesTheWindow) {
 }
 
 }  // namespace
+
+namespace {
+
+// The window's controls in tab order, each at its place in dialog units.
+TEST_F(SettingsTest, HoldsEveryControlAtItsPlaceInTabOrder) {
+    Open();
+    struct Control {
+        int id;
+        int x, y, width, height;
+    };
+    const Control expected[] = {
+        {IDC_MESSAGE, 13, 183, 226, 14},
+        {IDC_EVENT_LIST, 13, 201, 143, 66},
+        {IDC_ADD_PROGRAM_EVENT, 161, 201, 78, 15},
+        {IDC_ADD_STUDY_EVENT, 161, 218, 78, 15},
+        {IDC_DELETE_EVENT, 161, 235, 78, 15},
+        {IDC_DO_NOW, 161, 252, 78, 15},
+        {IDC_YEAR, 254, 210, 22, 14},
+        {IDC_MONTH, 287, 210, 13, 14},
+        {IDC_DAY, 312, 210, 13, 14},
+        {IDC_HOUR, 333, 210, 13, 14},
+        {IDC_MINUTE, 358, 210, 13, 14},
+        {IDC_EVERY_DAY, 384, 211, 48, 11},
+        {IDC_AUTO_START, 376, 182, 55, 11},
+        {IDC_ADD_REMIND, 250, 236, 63, 16},
+        {IDC_DELETE_REMIND, 315, 236, 63, 16},
+        {IDC_DELETE_BEFORE_REMIND, 250, 256, 129, 16},
+        {IDC_STATIC, 304, 213, 8, 8},
+        {IDC_STATIC, 350, 212, 8, 11},
+        {IDC_STATIC, 7, 171, 238, 101},
+        {IDC_STATIC, 7, 7, 434, 163},
+        {IDC_CURRENT_TIME, 255, 183, 91, 9},
+        {IDC_LIST_PLACE, 13, 18, 422, 146},
+        {IDC_STATIC, 250, 198, 191, 33},
+        {IDC_STATIC, 250, 171, 105, 25},
+        {IDC_STATIC, 278, 213, 8, 8},
+        {IDC_LEGEND_EVERY_DAY, 386, 236, 55, 8},
+        {IDC_LEGEND_PENDING, 386, 250, 55, 8},
+        {IDC_LEGEND_REMINDED, 386, 264, 55, 8},
+        {IDC_STATIC, 359, 171, 82, 25},
+    };
+    HWND dialog = m_settings->Handle();
+    // Dialog units to pixels, from the placeholder's own rectangle (13, 18, 422, 146).
+    RECT place{};
+    GetWindowRect(m_settings->Item(IDC_LIST_PLACE), &place);
+    MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&place), 2);
+    const double sx = (place.right - place.left) / 422.0;
+    const double sy = (place.bottom - place.top) / 146.0;
+    const double ox = place.left - 13 * sx;
+    const double oy = place.top - 18 * sy;
+
+    std::vector<HWND> children;
+    for (HWND c = GetWindow(dialog, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT)) {
+        if (GetDlgCtrlID(c) != IDC_REMINDER_LIST) {  // made at opening, not in the template
+            children.push_back(c);
+        }
+    }
+    ASSERT_EQ(children.size(), std::size(expected));
+    for (std::size_t i = 0; i < children.size(); ++i) {
+        const Control& e = expected[i];
+        EXPECT_EQ(GetDlgCtrlID(children[i]), e.id) << "control " << i;
+        RECT r{};
+        GetWindowRect(children[i], &r);
+        MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&r), 2);
+        EXPECT_NEAR(r.left, ox + e.x * sx, 1.5) << "control " << i;
+        EXPECT_NEAR(r.top, oy + e.y * sy, 1.5) << "control " << i;
+        EXPECT_NEAR(r.right - r.left, e.width * sx, 1.5) << "control " << i;
+        EXPECT_NEAR(r.bottom - r.top, e.height * sy, 1.5) << "control " << i;
+    }
+    // The reminder list lies where the placeholder was.
+    RECT list{};
+    GetWindowRect(m_settings->Item(IDC_REMINDER_LIST), &list);
+    MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&list), 2);
+    EXPECT_EQ(list.left, place.left);
+    EXPECT_EQ(list.top, place.top);
+    EXPECT_EQ(list.right, place.right);
+    EXPECT_EQ(list.bottom, place.bottom);
+}
+
+}  // namespace

@@ -28,24 +28,6 @@ void CopyTree(const std::string& from, const std::string& to) {
     FindClose(search);
 }
 
-struct WindowSearch {
-    DWORD processId;
-    HWND found;
-};
-
-BOOL CALLBACK FindVisibleDialog(HWND hwnd, LPARAM param) {
-    auto* search = reinterpret_cast<WindowSearch*>(param);
-    DWORD pid = 0;
-    GetWindowThreadProcessId(hwnd, &pid);
-    char className[64] = {};
-    GetClassNameA(hwnd, className, sizeof className);
-    if (pid == search->processId && IsWindowVisible(hwnd) && std::string(className) == "#32770") {
-        search->found = hwnd;
-        return FALSE;
-    }
-    return TRUE;
-}
-
 }  // namespace
 
 std::string InstallationDirectory() {
@@ -89,14 +71,8 @@ bool AppInstance::Start(const std::string& workingDirectory) {
                         cwd.c_str(), &startup, &m_process)) {
         return false;
     }
-    WindowSearch search{m_process.dwProcessId, nullptr};
-    WaitFor(
-        [&] {
-            EnumWindows(FindVisibleDialog, reinterpret_cast<LPARAM>(&search));
-            return search.found != nullptr || !IsRunning();
-        },
-        20000);
-    m_window = search.found;
+    WaitFor([&] { return (m_window = FindDialogOf(ProcessId())) != nullptr || !IsRunning(); },
+            20000);
     // Until its queue first runs empty the dialog manager may still show the window itself.
     WaitForInputIdle(m_process.hProcess, 5000);
     return m_window != nullptr;
@@ -123,4 +99,36 @@ int AppInstance::Exit(DWORD timeoutMs) {
     DWORD code = 0;
     GetExitCodeProcess(m_process.hProcess, &code);
     return static_cast<int>(code);
+}
+
+namespace {
+
+struct DialogSearch {
+    DWORD processId;
+    const char* caption;
+    HWND found;
+};
+
+BOOL CALLBACK FindDialog(HWND hwnd, LPARAM param) {
+    auto* search = reinterpret_cast<DialogSearch*>(param);
+    DWORD pid = 0;
+    GetWindowThreadProcessId(hwnd, &pid);
+    char cls[16] = {};
+    GetClassNameA(hwnd, cls, sizeof cls);
+    char title[128] = {};
+    GetWindowTextA(hwnd, title, sizeof title);
+    if (pid == search->processId && IsWindowVisible(hwnd) && std::string(cls) == "#32770" &&
+        (search->caption == nullptr || search->caption == std::string(title))) {
+        search->found = hwnd;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+}  // namespace
+
+HWND FindDialogOf(DWORD processId, const char* caption) {
+    DialogSearch search{processId, caption, nullptr};
+    EnumWindows(FindDialog, reinterpret_cast<LPARAM>(&search));
+    return search.found;
 }

@@ -44,6 +44,9 @@ private:
     HWND m_window = nullptr;
 };
 
+// A visible dialog of the process, with this caption (any when null); null when there is none.
+HWND FindDialogOf(DWORD processId, const char* caption = nullptr);
+
 // The build's installation directory as a Windows path.
 std::string InstallationDirectory();
 

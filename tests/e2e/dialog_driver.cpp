@@ -6,28 +6,6 @@
 
 namespace {
 
-struct DialogSearch {
-    DWORD processId;
-    const char* caption;
-    HWND found;
-};
-
-BOOL CALLBACK FindDialog(HWND hwnd, LPARAM param) {
-    auto* search = reinterpret_cast<DialogSearch*>(param);
-    DWORD pid = 0;
-    GetWindowThreadProcessId(hwnd, &pid);
-    char cls[16] = {};
-    GetClassNameA(hwnd, cls, sizeof cls);
-    char title[128] = {};
-    GetWindowTextA(hwnd, title, sizeof title);
-    if (pid == search->processId && IsWindowVisible(hwnd) && std::strcmp(cls, "#32770") == 0 &&
-        std::strcmp(title, search->caption) == 0) {
-        search->found = hwnd;
-        return FALSE;
-    }
-    return TRUE;
-}
-
 // Memory in the other process, for the list view's messages that carry a pointer.
 class RemoteMemory {
 public:
@@ -76,14 +54,9 @@ std::string MessageText(HWND box) {
 }  // namespace
 
 HWND WaitForDialogOf(const AppInstance& app, const char* caption, DWORD timeoutMs) {
-    DialogSearch search{app.ProcessId(), caption, nullptr};
-    WaitFor(
-        [&] {
-            EnumWindows(FindDialog, reinterpret_cast<LPARAM>(&search));
-            return search.found != nullptr;
-        },
-        timeoutMs);
-    return search.found;
+    HWND found = nullptr;
+    WaitFor([&] { return (found = FindDialogOf(app.ProcessId(), caption)) != nullptr; }, timeoutMs);
+    return found;
 }
 
 void DialogDriver::SetText(int id, const std::string& text) const {

@@ -1,5 +1,6 @@
 // What the event lists show of the registry file, line by line, hand-edited files included.
 #include "events/event_list_reader.h"
+#include "tests/case_name.h"
 
 #include <gtest/gtest.h>
 
@@ -41,21 +42,14 @@ INSTANTIATE_TEST_SUITE_P(
         ListCase{"second section", "[EVENTCONFIG]\r\nA=1\r\n[OTHER]\r\nB=2\r\n",
                  Names{"A", "", "B"}},
         ListCase{"lower-case header", "[eventconfig]\r\nA=1\r\n", Names{"", "A"}},
-        ListCase{"header with blanks", " [EVENTCONFIG]\r\n[EVENTCONFIG] \r\n",
-                 Names{"", ""}},
+        ListCase{"header with blanks", " [EVENTCONFIG]\r\n[EVENTCONFIG] \r\n", Names{"", ""}},
         ListCase{"name with equals", "[EVENTCONFIG]\r\na=b=C:\\x.sty\r\n", Names{"a"}},
         ListCase{"blanks kept", "  spaced name = C:\\p.exe\r\n", Names{"  spaced name "}},
         ListCase{"same name twice", "A=1\r\nA=2\r\n", Names{"A", "A"}},
         ListCase{"empty name", "=C:\\p.exe\r\n", Names{""}},
         ListCase{"multi-byte text", "Caf\xe9 \x82\xa0=x\r\n", Names{"Caf\xe9 \x82\xa0"}},
         ListCase{"NUL inside a line", std::string("A\0B=1\r\n", 7), Names{std::string("A\0B", 3)}}),
-    [](const testing::TestParamInfo<ListCase>& info) {
-        std::string name;
-        for (char c : std::string(info.param.what)) {
-            name += std::isalnum(static_cast<unsigned char>(c)) ? c : '_';
-        }
-        return name;
-    });
+    CaseName());
 
 TEST(EventListReader, ReadsAHugeLineWhole) {
     std::string name(1 << 20, 'n');

@@ -1,9 +1,9 @@
 // The recording file format, byte for byte, and what readers make of damaged files.
 #include "common/mouse_record.h"
+#include "tests/case_name.h"
 
 #include <gtest/gtest.h>
 
-#include <cctype>
 #include <string>
 #include <vector>
 
@@ -110,13 +110,7 @@ INSTANTIATE_TEST_SUITE_P(
         DamagedCase{"last record cut", kClickFile.substr(0, 91), 1},
         DamagedCase{"tail of a longer recording", Bytes({1, 0, 0, 0}) + kClickFile.substr(4), 1},
         DamagedCase{"garbage after the records", kClickFile + std::string(43, '\xff'), 2}),
-    [](const testing::TestParamInfo<DamagedCase>& info) {
-        std::string name;
-        for (char c : std::string(info.param.what)) {
-            name += std::isalnum(static_cast<unsigned char>(c)) ? c : '_';
-        }
-        return name;
-    });
+    CaseName());
 
 TEST(RecordingFile, CompleteRecordCountNeverExceedsWhatTheBytesHold) {
     EXPECT_EQ(CompleteRecordCount(2147483647, 0), 0u);

@@ -1,9 +1,9 @@
 // The replay's schedule: each record's pause, position and button, from the recorded times.
 #include "events/playback_schedule.h"
+#include "tests/case_name.h"
 
 #include <gtest/gtest.h>
 
-#include <cctype>
 #include <numeric>
 #include <vector>
 
@@ -55,13 +55,7 @@ INSTANTIATE_TEST_SUITE_P(
         ScheduleCase{"one gap over an hour", {0, 3600001, 3600011, 3600021}, {0, 0, 0, 0}},
         ScheduleCase{"largest real gap", {0, 0x7FFFFFFFu, 0x80000000u}, {0, 0, 0}},
         ScheduleCase{"weeks of gaps", {0, 0x7FFFFFF0u, 0xFFFFFFE0u, 0x6FFFFFD0u}, {0, 0, 0, 0}}),
-    [](const testing::TestParamInfo<ScheduleCase>& info) {
-        std::string name;
-        for (char c : std::string(info.param.what)) {
-            name += std::isalnum(static_cast<unsigned char>(c)) ? c : '_';
-        }
-        return name;
-    });
+    CaseName());
 
 TEST(PlaybackSchedule, RecordJIsReplayedAtItsFollowersTimeAndTheLastRightAfterTheOneBefore) {
     const std::vector<std::uint32_t> times = {1000, 1250, 1250, 1900, 2000, 2600};
@@ -126,12 +120,6 @@ INSTANTIATE_TEST_SUITE_P(
         HeldCase{"pressed again after its up",
                  {kRightDownFlag, kRightUpFlag, kRightDownFlag},
                  kRightUpFlag}),
-    [](const testing::TestParamInfo<HeldCase>& info) {
-        std::string name;
-        for (char c : std::string(info.param.what)) {
-            name += std::isalnum(static_cast<unsigned char>(c)) ? c : '_';
-        }
-        return name;
-    });
+    CaseName());
 
 }  // namespace

@@ -1,6 +1,7 @@
 // "Add Remind"'s rules and the colours of the settings window, at a fixed moment:
 // 2026-12-10 15:30.
 #include "reminders/reminder_entry.h"
+#include "tests/case_name.h"
 
 #include <gtest/gtest.h>
 
@@ -90,13 +91,7 @@ INSTANTIATE_TEST_SUITE_P(
                 "",
                 "2027-02-31 10:00",
                 ColourPending}),
-    [](const testing::TestParamInfo<AddCase>& info) {
-        std::string name;
-        for (char c : std::string(info.param.what)) {
-            name += std::isalnum(static_cast<unsigned char>(c)) ? c : '_';
-        }
-        return name;
-    });
+    CaseName());
 
 TEST(SettingsColours, AtOpeningAndWhenTheMinuteComes) {
     EXPECT_EQ(ColourAtOpening({"08:00"}, kNow), ColourEveryDay);

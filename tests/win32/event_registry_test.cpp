@@ -4,7 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cctype>
 #include <string>
 #include <utility>
 #include <vector>
@@ -12,6 +11,7 @@
 #include "events/event_registry.h"
 #include "paths/app_paths.h"
 #include "temp_directory.h"
+#include "tests/case_name.h"
 
 namespace {
 
@@ -178,12 +178,6 @@ INSTANTIATE_TEST_SUITE_P(
                                    "[EVENTCONFIG]\nA=C:\\a.exe\nB=C:\\b.sty",
                                    {"A", "B"},
                                    {{"A", "C:\\a.exe"}, {"B", "C:\\b.sty"}}}),
-    [](const testing::TestParamInfo<HandEditedCase>& info) {
-        std::string name;
-        for (char c : std::string(info.param.what)) {
-            name += std::isalnum(static_cast<unsigned char>(c)) ? c : '_';
-        }
-        return name;
-    });
+    CaseName());
 
 }  // namespace

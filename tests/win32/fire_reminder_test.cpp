@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cctype>
 #include <string>
 #include <vector>
 
@@ -17,6 +16,7 @@
 #include "paths/app_paths.h"
 #include "resources/resource.h"
 #include "temp_directory.h"
+#include "tests/case_name.h"
 
 namespace {
 
@@ -137,13 +137,7 @@ INSTANTIATE_TEST_SUITE_P(
         FireCase{"event not in the registry", false, "Still told", "missing", false, true},
         FireCase{"hidden character", true, "Told while hidden", "program", true, true},
         FireCase{"nothing at all", false, "", "", false, false}),
-    [](const testing::TestParamInfo<FireCase>& info) {
-        std::string name;
-        for (char ch : std::string(info.param.what)) {
-            name += std::isalnum(static_cast<unsigned char>(ch)) ? ch : '_';
-        }
-        return name;
-    });
+    CaseName());
 
 // Fires two study events one right after the other, then exits at once: the replays go on.
 class TwoStudiesProbe : public CharacterProbe {

@@ -6,7 +6,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cctype>
 #include <string>
 #include <vector>
 
@@ -15,6 +14,7 @@
 #include "mouse_observer.h"
 #include "temp_directory.h"
 #include "ui/handles.h"
+#include "tests/case_name.h"
 
 namespace {
 
@@ -249,12 +249,6 @@ INSTANTIATE_TEST_SUITE_P(
         DamagedCase{"one record acts at once",
                     Count(1) + Records({MakeMouseRecord(kRightButtonUp, 90, 95, 77)}), false, 1, 90,
                     95}),
-    [](const testing::TestParamInfo<DamagedCase>& info) {
-        std::string name;
-        for (char c : std::string(info.param.what)) {
-            name += std::isalnum(static_cast<unsigned char>(c)) ? c : '_';
-        }
-        return name;
-    });
+    CaseName());
 
 }  // namespace

@@ -96,6 +96,9 @@ SCURRYLOG_EXPORT BOOL EndMouseHook() {
     if (!file.IsOpen()) {
         return FALSE;  // the actions stay in memory; a later call may write them
     }
+    // Only a whole recording counts: a short or failed write leaves an earlier recording's
+    // bytes in the file, which must not be taken for this one.
+    bool whole = false;
     try {
         const std::string bytes = g_captureList.FileBytes();
         std::size_t written = 0;
@@ -109,10 +112,12 @@ SCURRYLOG_EXPORT BOOL EndMouseHook() {
             }
             written += done;
         }
+        whole = written == bytes.size();
     } catch (const std::bad_alloc&) {
         // Too many actions to lay out at once: the file keeps what it held.
     }
-    return file.Close();
+    bool closed = file.Close();
+    return whole && closed ? TRUE : FALSE;
 }
 
 extern "C" BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID reserved) {

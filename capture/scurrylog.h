@@ -7,7 +7,9 @@
 // EndMouseHook      stops capturing and writes every action captured since the library was
 //                   loaded to "study.tmp" beside the host program's file, in place: a longer
 //                   earlier file keeps its tail. The actions stay in memory until the library
-//                   is unloaded. Returns whether the file was written and closed.
+//                   is unloaded. Returns TRUE only when the whole recording was written and
+//                   the file closed; FALSE when it could not be opened, a write failed or fell
+//                   short, or the actions could not be laid out.
 #pragma once
 
 #include <windows.h>

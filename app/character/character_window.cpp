@@ -15,6 +15,7 @@
 #include "events/do_now_dialog.h"
 #include "events/event_launcher.h"
 #include "events/event_registry.h"
+#include "events/recorder_dialog.h"
 #include "paths/app_paths.h"
 #include "reminders/reminder_store.h"
 #include "reminders/settings_dialog.h"
@@ -265,6 +266,15 @@ void CharacterWindow::OnTrayNotify(WPARAM id, LPARAM mouseMessage) {
     }
 }
 
+// The settings window; "Add Study Event" there closes it, puts the character at its place and
+// opens the recorder, and a fresh settings window (reading the events anew) follows the recorder.
+void CharacterWindow::OnConfig() {
+    while (SettingsDialog(nullptr, *this).DoModal() == SettingsDialog::kRecordStudyEvent) {
+        ShowMouse();
+        RecorderDialog(nullptr).DoModal();
+    }
+}
+
 void CharacterWindow::OnHelp() {
     std::string appDirectory;
     GetAppDirectory(appDirectory);
@@ -298,10 +308,10 @@ bool CharacterWindow::OnCommand(int id, int) {
             ShowWindow(Handle(), SW_HIDE);
             return true;
         case ID_MENU_DO_NOW:
-            DoNowDialog(nullptr).DoModal();
+            DoNowDialog(nullptr, *this).DoModal();
             return true;
         case ID_MENU_CONFIG:
-            SettingsDialog(nullptr, *this).DoModal();
+            OnConfig();
             return true;
         case ID_MENU_HELP:
             OnHelp();

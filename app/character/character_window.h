@@ -56,6 +56,7 @@ private:
     void OnTrayNotify(WPARAM id, LPARAM mouseMessage);
     void OnClockTick();
     void OnBlinkStep();
+    void OnConfig();
     void OnHelp();
     void OnExit();
 

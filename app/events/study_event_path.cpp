@@ -2,7 +2,7 @@
 
 std::optional<std::string> StudyEventFilePath(const std::string& appDirectory,
                                               std::string_view name) {
-    if (name.find_first_of("\\/:") != std::string_view::npos ||
+    if (name.find_first_of("\\/:*?\"<>|") != std::string_view::npos ||
         name.find("..") != std::string_view::npos) {
         return std::nullopt;
     }

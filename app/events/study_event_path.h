@@ -6,7 +6,8 @@
 #include <string_view>
 
 // The recording's path for an event name, or nothing for a name that could reach outside the
-// "StudyEvent\" folder: one holding "\", "/", ":" or "..". Such names come only from a
-// hand-edited registry (or a careless recorder); no file is ever formed from them.
+// "StudyEvent\" folder or is no file name there: one holding "\", "/", ":", "*", "?", '"', "<",
+// ">", "|" or "..". No file is ever formed from such a name: the recorder refuses it, and
+// "Delete Event" of one (from a hand-edited registry) deletes no file.
 std::optional<std::string> StudyEventFilePath(const std::string& appDirectory,
                                               std::string_view name);

@@ -84,6 +84,9 @@ bool SettingsDialog::OnCommand(int id, int) {
         case IDC_DO_NOW:
             OnDoNow();
             return true;
+        case IDC_ADD_STUDY_EVENT:
+            EndDialog(kRecordStudyEvent);
+            return true;
         default:
             return m_events.OnCommand(id);
     }

@@ -17,6 +17,10 @@
 
 class SettingsDialog : public ModalDialog {
 public:
+    // How the window ends when "Add Study Event" was pressed: the recorder opens in its place,
+    // and a fresh settings window after it.
+    static constexpr INT_PTR kRecordStudyEvent = 8;
+
     // `firer` runs "Do Now": the character window, which owns this window.
     SettingsDialog(HWND parent, ReminderFirer& firer);
 

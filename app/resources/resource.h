@@ -8,6 +8,7 @@
 #define IDD_SETTINGS 151
 #define IDD_PROGRAM_EVENT 152
 #define IDD_DO_NOW 153
+#define IDD_RECORDER 155
 
 // Controls
 #ifndef IDC_STATIC
@@ -39,7 +40,10 @@
 // The program-event dialog
 #define IDC_OPEN_PROGRAM 3
 #define IDC_PROGRAM_PATH 1014
-#define IDC_EVENT_NAME 1015
+#define IDC_EVENT_NAME 1015  // also the recorder's name field
+// The recorder
+#define IDC_START_STUDY 3
+#define IDC_END_STUDY 4
 #define IDC_ABOUT_ICON 1100
 #define IDC_ABOUT_VERSION 1101
 

@@ -73,7 +73,9 @@ INT_PTR ModalDialog::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         }
         case WM_INITDIALOG: {
             BOOL focusDefault = OnInitDialog();
-            CentreOnOpen();
+            if (!PlacesItself()) {
+                CentreOnOpen();
+            }
             return focusDefault;
         }
         case WM_COMMAND: {

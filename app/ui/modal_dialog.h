@@ -37,6 +37,9 @@ protected:
     // the usual answer (background and brush) has been produced.
     virtual bool StaticTextColour(int /*controlId*/, COLORREF& /*colour*/) { return false; }
 
+    // A dialog that places itself in OnInitDialog says so, and is not centred.
+    virtual bool PlacesItself() const { return false; }
+
     // Every message passes here first; a window overrides it to add its own messages and calls
     // the base for the rest. Returns the dialog procedure's result (FALSE: not handled).
     virtual INT_PTR HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);

@@ -99,3 +99,22 @@ TEST(CentredPosition, CentresOverTheAreaAndKeepsInsideTheBounds) {
 }
 
 }  // namespace
+
+#include "events/do_now_placement.h"
+
+namespace {
+
+TEST(DoNowPosition, BesideTheCharacterOnTheSideWithRoomTopsAligned) {
+    const Size dialog{240, 300};
+    // Centred on a 1024-pixel screen: to the right.
+    EXPECT_EQ(DoNowPosition({399, 221, 624, 526}, dialog, 1024), (Point{624, 221}));
+    // At the taskbar's corner: no room on the right, so to the left.
+    EXPECT_EQ(DoNowPosition({799, 443, 1024, 748}, dialog, 1024), (Point{559, 443}));
+    // Room exactly as wide as the dialog is enough; one pixel less is not.
+    EXPECT_EQ(DoNowPosition({500, 10, 784, 300}, dialog, 1024), (Point{784, 10}));
+    EXPECT_EQ(DoNowPosition({500, 10, 785, 300}, dialog, 1024), (Point{260, 10}));
+    // Nothing is clamped: near the left edge it may leave the screen.
+    EXPECT_EQ(DoNowPosition({100, -50, 900, 300}, dialog, 1024), (Point{-140, -50}));
+}
+
+}  // namespace

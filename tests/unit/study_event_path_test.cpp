@@ -18,7 +18,7 @@ TEST(StudyEventPath, IsTheNameWithItsSuffixInTheRecordingsFolder) {
 
 TEST(StudyEventPath, NamesThatCouldLeaveTheFolderHaveNoFile) {
     for (const char* name : {"..\\userconfig", "a\\b", "a/b", "C:evil", "..", "x..y", "/",
-                             "\\\\server\\share\\x"}) {
+                             "\\\\server\\share\\x", "a*", "what?", "say \"hi\"", "<tag>", "a|b"}) {
         EXPECT_EQ(StudyEventFilePath(kDirectory, name), std::nullopt) << name;
     }
 }

@@ -3,7 +3,7 @@
 #include <benchmark/benchmark.h>
 
 #include <cstdio>
-#include <sstream>
+#include <string>
 #include <string>
 #include <vector>
 
@@ -32,7 +32,7 @@ std::string GenerateStore(int count) {
 void BM_LoadReminders(benchmark::State& state) {
     const std::string store = GenerateStore(static_cast<int>(state.range(0)));
     for (auto _ : state) {
-        std::istringstream in(store);
+        const std::string in(store);
         std::vector<Reminder> list;
         ReadReminders(in, list);
         benchmark::DoNotOptimize(list.data());
@@ -51,7 +51,7 @@ void BM_LoadLongLine(benchmark::State& state) {
         "MESSAGE=" + std::string(static_cast<std::size_t>(state.range(0)), 'x') +
         "\r\n[07:30]\r\nEVENT=\r\n";
     for (auto _ : state) {
-        std::istringstream in(store);
+        const std::string in(store);
         std::vector<Reminder> list;
         ReadReminders(in, list);
         benchmark::DoNotOptimize(list.data());

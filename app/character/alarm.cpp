@@ -56,6 +56,23 @@ void Alarm::OnStop() {
     InvalidateRect(m_window, &band, TRUE);
 }
 
+namespace {
+
+using PlaySoundFn = BOOL(WINAPI*)(LPCSTR, HMODULE, DWORD);
+
+}  // namespace
+
+Alarm::~Alarm() {
+    if (auto playSound = m_sound.Find<PlaySoundFn>("PlaySoundA")) {
+        playSound(nullptr, nullptr, 0);
+    }
+}
+
 void Alarm::Squeak() const {
-    PlaySoundA(m_squeakPath.c_str(), nullptr, SND_ASYNC);
+    if (!m_sound) {
+        m_sound = Library("winmm.dll");
+    }
+    if (auto playSound = m_sound.Find<PlaySoundFn>("PlaySoundA")) {
+        playSound(m_squeakPath.c_str(), nullptr, SND_ASYNC);
+    }
 }

@@ -8,10 +8,13 @@
 #include <string>
 
 #include "ui/gdi.h"
+#include "ui/handles.h"
 
 class Alarm {
 public:
     Alarm() = default;
+    // Stops a squeak still playing before the sound library goes.
+    ~Alarm();
     Alarm(const Alarm&) = delete;
     Alarm& operator=(const Alarm&) = delete;
 
@@ -34,6 +37,8 @@ private:
 
     HWND m_window = nullptr;
     std::string m_squeakPath;
+    // The sound library, loaded at the first squeak: an idle character never needs it.
+    mutable Library m_sound;
     gdi::Bitmap m_mouthOpen;
     gdi::Bitmap m_mouthClosed;
 };

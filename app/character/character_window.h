@@ -8,7 +8,10 @@
 #include <array>
 #include <string>
 
+#include <ctime>
+
 #include "character/alarm.h"
+#include "character/clock_face.h"
 #include "character/tray_icon.h"
 #include "reminders/reminder_firer.h"
 #include "reminders/reminder_scheduler.h"
@@ -69,6 +72,8 @@ private:
     int m_hour = 0;
     int m_minute = 0;
     int m_second = 0;
+    unsigned long long m_clockSecond = 0;  // the system clock's second that the fields show
+    ClockCells m_clockCells;
     std::array<gdi::Bitmap, 10> m_digits;
     std::string m_appDirectory;
     Alarm m_alarm;

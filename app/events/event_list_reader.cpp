@@ -2,22 +2,19 @@
 
 #include <string_view>
 
-std::vector<std::string> ReadEventNames(std::istream& in) {
+#include "ui/text_file.h"
+
+std::vector<std::string> ReadEventNames(std::string_view text) {
     std::vector<std::string> names;
-    std::string line;
-    while (std::getline(in, line)) {
-        if (!line.empty() && line.back() == '\r') {
-            line.pop_back();
-        }
+    ForEachLine(text, [&](std::string_view line) {
         if (line == "[EVENTCONFIG]") {
-            continue;
+            return;
         }
         // A line without "=" (a blank line, a comment, another section's header) is an empty
         // entry.
-        std::string_view text = line;
-        std::size_t equals = text.find('=');
+        std::size_t equals = line.find('=');
         names.emplace_back(equals == std::string_view::npos ? std::string_view{}
-                                                            : text.substr(0, equals));
-    }
+                                                            : line.substr(0, equals));
+    });
     return names;
 }

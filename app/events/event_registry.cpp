@@ -1,10 +1,10 @@
 #include "events/event_registry.h"
 
-#include <fstream>
 #include <vector>
 
 #include "events/event_list_reader.h"
 #include "paths/app_paths.h"
+#include "ui/text_file.h"
 
 namespace {
 
@@ -19,12 +19,12 @@ constexpr DWORD kLongestValue = 1 << 16;
 namespace EventRegistry {
 
 void ListEventNames(HWND listBox) {
-    // Binary mode: the reader itself takes CR LF and LF as line ends and keeps every other byte.
-    std::ifstream file(EventConfigPath, std::ios::binary);
-    if (!file) {
+    // Byte for byte: the reader itself takes CR LF and LF as line ends and keeps every other byte.
+    std::string text;
+    if (!ReadTextFile(EventConfigPath, text)) {
         return;
     }
-    for (const std::string& name : ReadEventNames(file)) {
+    for (const std::string& name : ReadEventNames(text)) {
         SendMessageA(listBox, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(name.c_str()));
     }
 }

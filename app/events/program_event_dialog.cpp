@@ -3,6 +3,7 @@
 #include <commdlg.h>
 
 #include "resources/resource.h"
+#include "ui/handles.h"
 #include "ui/message_box.h"
 
 ProgramEventDialog::ProgramEventDialog(HWND parent) : ModalDialog(IDD_PROGRAM_EVENT, parent) {
@@ -26,6 +27,14 @@ bool ProgramEventDialog::OnCommand(int id, int) {
 // The system's open-file dialog, for programs. A typed name of a file that does not exist is
 // taken as it is.
 void ProgramEventDialog::OnOpen() {
+    // The common dialogs are loaded only when asked for: they bring the printing stack with
+    // them, which the program otherwise never needs.
+    Library dialogs("comdlg32.dll");
+    using GetOpenFileNameFn = BOOL(WINAPI*)(OPENFILENAMEA*);
+    auto getOpenFileName = dialogs.Find<GetOpenFileNameFn>("GetOpenFileNameA");
+    if (getOpenFileName == nullptr) {
+        return;
+    }
     char file[MAX_PATH] = {};
     OPENFILENAMEA open{};
     open.lStructSize = sizeof open;
@@ -35,7 +44,7 @@ void ProgramEventDialog::OnOpen() {
     open.nMaxFile = MAX_PATH;
     open.lpstrDefExt = "exe";
     open.Flags = OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT;
-    if (!GetOpenFileNameA(&open)) {
+    if (!getOpenFileName(&open)) {
         return;
     }
     m_fields.Read(Handle());  // a name typed before "Open" survives

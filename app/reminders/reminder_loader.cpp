@@ -3,6 +3,8 @@
 #include <string>
 #include <string_view>
 
+#include "ui/text_file.h"
+
 namespace {
 
 // The text after the first "=", or the whole line when it has none.
@@ -13,27 +15,22 @@ std::string ValueOf(std::string_view line) {
 
 }  // namespace
 
-void ReadReminders(std::istream& in, std::vector<Reminder>& list) {
-    std::string line;
+void ReadReminders(std::string_view text, std::vector<Reminder>& list) {
     Reminder pending;
     bool sawTime = false;
     bool sawMessage = false;
     bool sawEvent = false;
-    while (std::getline(in, line)) {
-        if (!line.empty() && line.back() == '\r') {
-            line.pop_back();
-        }
-        std::string_view text = line;
-        if (text.starts_with('[')) {
+    ForEachLine(text, [&](std::string_view line) {
+        if (line.starts_with('[')) {
             // The header's last character is dropped unseen, whether or not it is "]".
             pending.timeText =
-                text.size() >= 2 ? std::string(text.substr(1, text.size() - 2)) : std::string();
+                line.size() >= 2 ? std::string(line.substr(1, line.size() - 2)) : std::string();
             sawTime = true;
-        } else if (text.starts_with("MESSAGE")) {
-            pending.message = ValueOf(text);
+        } else if (line.starts_with("MESSAGE")) {
+            pending.message = ValueOf(line);
             sawMessage = true;
-        } else if (text.starts_with("EVENT")) {
-            pending.event = ValueOf(text);
+        } else if (line.starts_with("EVENT")) {
+            pending.event = ValueOf(line);
             sawEvent = true;
         }
         // Section headers do not reset a group: the record is complete as soon as all three
@@ -42,5 +39,5 @@ void ReadReminders(std::istream& in, std::vector<Reminder>& list) {
             list.push_back(pending);
             sawTime = sawMessage = sawEvent = false;
         }
-    }
+    });
 }

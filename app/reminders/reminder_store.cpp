@@ -2,19 +2,18 @@
 
 #include <windows.h>
 
-#include <fstream>
-
 #include "paths/app_paths.h"
 #include "reminders/reminder.h"
 #include "reminders/reminder_loader.h"
+#include "ui/text_file.h"
 
 void LoadReminders() {
-    // Binary mode: the reader itself takes CR LF and LF as line ends and keeps every other byte.
-    std::ifstream file(ReminderConfigPath, std::ios::binary);
-    if (!file) {
+    // Byte for byte: the reader itself takes CR LF and LF as line ends and keeps every other byte.
+    std::string text;
+    if (!ReadTextFile(ReminderConfigPath, text)) {
         return;
     }
-    ReadReminders(file, ReminderList);
+    ReadReminders(text, ReminderList);
 }
 
 // The caller tells the user of a failed write and keeps its list as the file is.

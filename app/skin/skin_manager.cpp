@@ -1,6 +1,6 @@
 #include "skin_manager.h"
 
-#include <fstream>
+#include "ui/text_file.h"
 
 namespace {
 
@@ -44,26 +44,25 @@ std::optional<std::uint32_t> ParseColour(std::string_view text) {
 
 }  // namespace
 
-std::optional<Skin> ReadSkin(std::istream& in, std::string_view section) {
+std::optional<Skin> ReadSkin(std::string_view text, std::string_view section) {
     Skin skin;
     bool inSection = false;
-    std::string line;
-    while (std::getline(in, line)) {
-        std::string_view text = Trim(line);
-        if (text.starts_with('[')) {
-            inSection = text.size() >= 2 && text.back() == ']' &&
-                        text.substr(1, text.size() - 2) == section;
-            continue;
+    ForEachLine(text, [&](std::string_view raw) {
+        std::string_view line = Trim(raw);
+        if (line.starts_with('[')) {
+            inSection = line.size() >= 2 && line.back() == ']' &&
+                        line.substr(1, line.size() - 2) == section;
+            return;
         }
-        std::size_t equals = text.find('=');
+        std::size_t equals = line.find('=');
         if (!inSection || equals == std::string_view::npos) {
-            continue;
+            return;
         }
-        std::string_view name = Trim(text.substr(0, equals));
-        if (auto colour = ParseColour(Trim(text.substr(equals + 1))); colour && !name.empty()) {
+        std::string_view name = Trim(line.substr(0, equals));
+        if (auto colour = ParseColour(Trim(line.substr(equals + 1))); colour && !name.empty()) {
             skin.colours[std::string(name)] = *colour;
         }
-    }
+    });
     if (skin.colours.empty()) {
         return std::nullopt;
     }
@@ -79,11 +78,11 @@ bool SkinManager::LoadSkin(const char* path, const char* section) {
     if (path == nullptr) {
         return false;
     }
-    std::ifstream file(path, std::ios::binary);
-    if (!file) {
+    std::string text;
+    if (!ReadTextFile(path, text)) {
         return false;
     }
-    auto skin = ReadSkin(file, section != nullptr ? section : "colours");
+    auto skin = ReadSkin(text, section != nullptr ? section : "colours");
     if (!skin) {
         return false;
     }

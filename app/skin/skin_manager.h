@@ -4,7 +4,6 @@
 #pragma once
 
 #include <cstdint>
-#include <istream>
 #include <map>
 #include <optional>
 #include <string>
@@ -20,7 +19,7 @@ struct Skin {
 
 // Reads "name=#RRGGBB" lines of the given section ("colours" when none is named); every other
 // line is skipped. Returns nothing when the text holds no colour at all.
-std::optional<Skin> ReadSkin(std::istream& in, std::string_view section = "colours");
+std::optional<Skin> ReadSkin(std::string_view text, std::string_view section = "colours");
 
 class SkinManager {
 public:

@@ -3,7 +3,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
-#include <sstream>
+#include <string>
 #include <string>
 #include <vector>
 
@@ -11,7 +11,7 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     std::string text(reinterpret_cast<const char*>(data), size);
-    std::istringstream in(text);
+    const std::string in(text);
     std::vector<std::string> names = ReadEventNames(in);
 
     std::size_t lines = 1;

@@ -118,3 +118,24 @@ TEST(DoNowPosition, BesideTheCharacterOnTheSideWithRoomTopsAligned) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(ClockCells, ATickDrawsOnlyTheDigitsChangedSinceTheLastTickOrPaint) {
+    using Cells = std::array<bool, 6>;
+    const Cells all{true, true, true, true, true, true};
+    const Cells none{};
+    ClockCells cells;
+    EXPECT_EQ(cells.Update(ClockDigits(9, 59, 58)), all) << "at first the artwork's digits show";
+    EXPECT_EQ(cells.Update(ClockDigits(9, 59, 58)), none) << "the same second again";
+    EXPECT_EQ(cells.Update(ClockDigits(9, 59, 59)),
+              (Cells{false, false, false, false, false, true}));
+    EXPECT_EQ(cells.Update(ClockDigits(10, 0, 0)), (Cells{true, true, true, true, true, true}));
+    EXPECT_EQ(cells.Update(ClockDigits(10, 0, 1)),
+              (Cells{false, false, false, false, false, true}));
+    cells.Forget();  // a paint put the artwork's digits back
+    EXPECT_EQ(cells.Update(ClockDigits(10, 0, 1)), all);
+    EXPECT_EQ(cells.Update(ClockDigits(10, 0, 1)), none);
+}
+
+}  // namespace

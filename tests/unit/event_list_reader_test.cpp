@@ -5,7 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <cctype>
-#include <sstream>
+#include <string>
 #include <string>
 #include <vector>
 
@@ -20,7 +20,7 @@ struct ListCase {
 class EventListReaderTest : public testing::TestWithParam<ListCase> {};
 
 TEST_P(EventListReaderTest, ListsOneEntryPerLineBeforeItsFirstEquals) {
-    std::istringstream in(GetParam().file);
+    const std::string in(GetParam().file);
     EXPECT_EQ(ReadEventNames(in), GetParam().names);
 }
 
@@ -53,7 +53,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(EventListReader, ReadsAHugeLineWhole) {
     std::string name(1 << 20, 'n');
-    std::istringstream in("[EVENTCONFIG]\r\n" + name + "=" + std::string(1 << 20, 'p') + "\r\nB=1");
+    const std::string in("[EVENTCONFIG]\r\n" + name + "=" + std::string(1 << 20, 'p') + "\r\nB=1");
     EXPECT_EQ(ReadEventNames(in), (Names{name, "B"}));
 }
 

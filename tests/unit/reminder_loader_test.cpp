@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include <sstream>
+#include <string>
 #include <string>
 #include <vector>
 
@@ -18,7 +18,7 @@ void PrintTo(const Loaded& r, std::ostream* os) {
 }
 
 std::vector<Loaded> Load(const std::string& text) {
-    std::istringstream in(text);
+    const std::string in(text);
     std::vector<Reminder> list;
     ReadReminders(in, list);
     std::vector<Loaded> loaded;
@@ -114,7 +114,7 @@ TEST(ReadReminders, ReadsMegabyteLines) {
 
 TEST(ReadReminders, AppendsToWhatTheListAlreadyHolds) {
     std::vector<Reminder> list{{"06:00", "kept", "", ColourEveryDay}};
-    std::istringstream in("[07:30]\nMESSAGE=m\nEVENT=e\n");
+    const std::string in("[07:30]\nMESSAGE=m\nEVENT=e\n");
     ReadReminders(in, list);
     ASSERT_EQ(list.size(), 2u);
     EXPECT_EQ(list[0].message, "kept");

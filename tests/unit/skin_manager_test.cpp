@@ -2,10 +2,10 @@
 
 #include <gtest/gtest.h>
 
-#include <sstream>
+#include <string>
 
 TEST(ReadSkin, ReadsColoursOfItsSectionAsColorref) {
-    std::istringstream in(
+    const std::string in(
         "; comment\n[other]\ndialog=#000000\n[colours]\r\n dialog = #FBF4E6 \r\ntext=#3a2c22\n"
         "bad=#12345\nworse=#GGGGGG\nnoequals\n");
     auto skin = ReadSkin(in);
@@ -17,7 +17,7 @@ TEST(ReadSkin, ReadsColoursOfItsSectionAsColorref) {
 
 TEST(ReadSkin, TextWithoutColoursIsNoSkin) {
     for (const char* text : {"", "[colours]\n", "dialog=#FFFFFF\n", "\0\0\0[colours"}) {
-        std::istringstream in(text);
+        const std::string in(text);
         EXPECT_FALSE(ReadSkin(in)) << text;
     }
 }

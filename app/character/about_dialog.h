@@ -6,4 +6,8 @@
 class AboutDialog : public ModalDialog {
 public:
     explicit AboutDialog(HWND parent);
+
+protected:
+    // Shows the program's version.
+    BOOL OnInitDialog() override;
 };

@@ -8,6 +8,8 @@
 #include <vector>
 
 #include "app_instance.h"
+#include "dialog_driver.h"
+#include "version.h"
 #include "resources/resource.h"
 #include "user_input.h"
 
@@ -131,9 +133,9 @@ TEST_F(MenuTest, AClickOnTheHeadOpensTheMenuWithItsRightEdgeAtTheCursor) {
         GetClassNameA(under, cls, sizeof cls);
         DWORD pid = 0;
         GetWindowThreadProcessId(under, &pid);
-        ADD_FAILURE() << "cursor " << cursor.x << "," << cursor.y << " over " << cls << " of pid " << pid
-                      << " (app " << m_app.ProcessId() << "), window at " << r.left << "," << r.top
-                      << ", foreground " << GetForegroundWindow() << " enabled "
+        ADD_FAILURE() << "cursor " << cursor.x << "," << cursor.y << " over " << cls << " of pid "
+                      << pid << " (app " << m_app.ProcessId() << "), window at " << r.left << ","
+                      << r.top << ", foreground " << GetForegroundWindow() << " enabled "
                       << IsWindowEnabled(m_app.CharacterWindow());
     }
     ASSERT_NE(menuWindow, nullptr);
@@ -259,6 +261,20 @@ TEST(ExitCommand, EndsTheProgramAndRemovesTheTrayIcon) {
     data.hWnd = character;
     data.uID = IDI_WHISKERTIME;
     EXPECT_FALSE(Shell_NotifyIconA(NIM_MODIFY, &data)) << "the icon went with the program";
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(MenuTest, TheAboutBoxShowsTheProjectsVersion) {
+    m_app.PostCommand(ID_MENU_ABOUT);
+    HWND about = WaitForDialog("About Whiskertime");
+    ASSERT_NE(about, nullptr);
+    EXPECT_EQ(DialogDriver(m_app, about).Text(IDC_ABOUT_VERSION),
+              std::string("Version ") + WHISKERTIME_VERSION_TEXT);
+    PostMessageA(about, WM_COMMAND, IDOK, 0);
+    EXPECT_TRUE(WaitFor([&] { return !IsWindow(about); }, 5000));
 }
 
 }  // namespace

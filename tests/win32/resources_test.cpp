@@ -83,3 +83,30 @@ TEST(Resources, TheArtworkHasTheSizesTheDrawingReliesOn) {
 }
 
 }  // namespace
+
+#include "version.h"
+
+namespace {
+
+// The version of project() is the one the version resource reports.
+TEST(Resources, TheVersionResourceShowsTheProjectsVersion) {
+    char program[MAX_PATH] = {};
+    GetModuleFileNameA(nullptr, program, MAX_PATH);
+    DWORD handle = 0;
+    DWORD size = GetFileVersionInfoSizeA(program, &handle);
+    ASSERT_GT(size, 0u);
+    std::string block(size, '\0');
+    ASSERT_TRUE(GetFileVersionInfoA(program, 0, size, block.data()));
+    char* text = nullptr;
+    UINT length = 0;
+    ASSERT_TRUE(VerQueryValueA(block.data(), "\\StringFileInfo\\040904b0\\ProductVersion",
+                               reinterpret_cast<void**>(&text), &length));
+    EXPECT_STREQ(text, WHISKERTIME_VERSION_TEXT);
+    VS_FIXEDFILEINFO* fixed = nullptr;
+    ASSERT_TRUE(VerQueryValueA(block.data(), "\\", reinterpret_cast<void**>(&fixed), &length));
+    EXPECT_EQ(HIWORD(fixed->dwFileVersionMS), WHISKERTIME_VERSION_MAJOR);
+    EXPECT_EQ(LOWORD(fixed->dwFileVersionMS), WHISKERTIME_VERSION_MINOR);
+    EXPECT_EQ(HIWORD(fixed->dwFileVersionLS), WHISKERTIME_VERSION_PATCH);
+}
+
+}  // namespace

@@ -1,12 +1,11 @@
 #!/bin/bash
-# package-test.sh BUILD_DIR WINE_STATE_DIR
-# The packages as a Windows user meets them, in a fresh Wine prefix of their own (on the test
-# session's display): a silent install, the installed program, a silent upgrade and uninstall
-# that keep the user's data, and the zip run where it is unpacked.
+# package-test.sh BUILD_DIR
+# The packages as a Windows user meets them, in a fresh Wine prefix and an Xvfb of their own, so
+# that nothing here touches the other tests' desktop: a silent install, the installed program, a
+# silent upgrade and uninstall that keep the user's data, and the zip run where it is unpacked.
 set -u
 build=$1
-state=$2
-export DISPLAY=$(cat "$state/display") WINEARCH=win64 WINEDEBUG=-all
+export WINEARCH=win64 WINEDEBUG=-all
 work="$build/package-test"
 export WINEPREFIX="$work/prefix"
 failures=0
@@ -14,11 +13,25 @@ check() {  # check DESCRIPTION COMMAND...
     local what=$1; shift
     if "$@"; then echo "ok: $what"; else echo "FAILED: $what"; failures=$((failures + 1)); fi
 }
+xvfb=
 finish() {
     wineserver -k >/dev/null 2>&1
     wineserver -w >/dev/null 2>&1
+    [ -n "$xvfb" ] && kill "$xvfb" 2>/dev/null
 }
 trap finish EXIT
+for n in $(seq 141 190); do
+    [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ] && continue
+    setsid Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 </dev/null &
+    xvfb=$!
+    for _ in $(seq 100); do
+        [ -e "/tmp/.X11-unix/X$n" ] && break
+        sleep 0.1
+    done
+    export DISPLAY=":$n"
+    break
+done
+[ -n "$xvfb" ] || { echo "could not start Xvfb"; exit 1; }
 
 (cd "$build" && cpack >/dev/null) || { echo "cpack failed"; exit 1; }
 installer=$(ls "$build"/packages/Whiskertime-*-win64.exe | head -n 1)

@@ -10,8 +10,9 @@ failed=0
 status=0
 run_ctest() {
     local dir=$1 log
+    shift
     log=$(mktemp)
-    (cd "$dir" && ctest --output-on-failure --timeout 600 -j2) 2>&1 | tee "$log"
+    (cd "$dir" && ctest --output-on-failure --timeout 600 -j2 "$@") 2>&1 | tee "$log"
     [ "${PIPESTATUS[0]}" -eq 0 ] || status=1
     local line
     line=$(grep -E '[0-9]+ tests failed out of [0-9]+' "$log" | tail -n 1)
@@ -30,7 +31,9 @@ run_ctest "$BUILD/native"
 
 echo "== Win32 build"
 configure_win32 "$BUILD/win32" && ninja -C "$BUILD/win32" || exit 1
-run_ctest "$BUILD/win32"
+# Real pointer input through Wine into Xvfb is now and then out of step with the program (a press
+# lands before the pointer has arrived); such a test gets one more try, and the log shows it.
+run_ctest "$BUILD/win32" --repeat until-pass:2
 
 echo "$passed passed, $failed failed"
 exit $status

@@ -66,6 +66,7 @@ BOOL CharacterWindow::OnInitDialog() {
     SetWindowLongA(hwnd, GWL_EXSTYLE, (exStyle & ~WS_EX_APPWINDOW) | WS_EX_TOOLWINDOW);
 
     m_tray.Add(hwnd, LoadIconA(Application::Instance(), MAKEINTRESOURCEA(IDI_WHISKERTIME)));
+    ListenForTaskbarRestarts();
 
     // The window takes the artwork's size at its current top-left corner.
     m_character = LoadBitmapResource(IDB_CHARACTER);
@@ -113,7 +114,27 @@ void CharacterWindow::ApplyColourKey() {
     setLayered(hwnd, m_keyColour, 255, LWA_COLORKEY);
 }
 
+// A restarted shell has lost every tray icon and tells the running programs with this message;
+// without the icon again, a hidden character could not be reached at all. Where the system
+// filters messages between processes of different integrity, it is let through (the filter
+// function is looked up by name, so the program still starts where it is missing).
+void CharacterWindow::ListenForTaskbarRestarts() {
+    m_taskbarCreated = RegisterWindowMessageA("TaskbarCreated");
+    using ChangeFilterFn = BOOL(WINAPI*)(HWND, UINT, DWORD, void*);
+    HMODULE user32 = GetModuleHandleA("user32.dll");
+    FARPROC proc = user32 ? GetProcAddress(user32, "ChangeWindowMessageFilterEx") : nullptr;
+    if (m_taskbarCreated != 0 && proc != nullptr) {
+        constexpr DWORD kAllow = 1;  // MSGFLT_ALLOW
+        reinterpret_cast<ChangeFilterFn>(reinterpret_cast<void (*)()>(proc))(
+            Handle(), m_taskbarCreated, kAllow, nullptr);
+    }
+}
+
 INT_PTR CharacterWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (m_taskbarCreated != 0 && message == m_taskbarCreated) {
+        m_tray.Restore();  // as at start; a hidden character stays hidden
+        return FALSE;
+    }
     switch (message) {
         case WM_PAINT:
             OnPaint();

@@ -54,6 +54,7 @@ protected:
 
 private:
     void ApplyColourKey();
+    void ListenForTaskbarRestarts();
     void OnPaint();
     INT_PTR OnNcHitTest(LPARAM lParam);
     void OnTrayNotify(WPARAM id, LPARAM mouseMessage);
@@ -65,6 +66,7 @@ private:
 
     HICON m_icon = nullptr;  // a shared resource icon: never destroyed
     TrayIcon m_tray;
+    UINT m_taskbarCreated = 0;  // broadcast when the shell (re)starts; 0 if not registered
     COLORREF m_keyColour = 0;
     gdi::Bitmap m_character;  // the whole mouse; its top-left pixel is the key colour
     gdi::Bitmap m_eyesClosed;

@@ -18,11 +18,19 @@ void TrayIcon::Add(HWND owner, HICON icon) {
     m_data.hIcon = icon;
     std::strcpy(m_data.szTip, "Whiskertime");
     Shell_NotifyIconA(NIM_ADD, &m_data);
+    m_added = true;
 }
 
 void TrayIcon::Remove() {
     if (m_data.hWnd != nullptr) {
         Shell_NotifyIconA(NIM_DELETE, &m_data);
+    }
+    m_added = false;
+}
+
+void TrayIcon::Restore() {
+    if (m_added) {
+        Shell_NotifyIconA(NIM_ADD, &m_data);
     }
 }
 

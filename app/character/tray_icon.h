@@ -17,9 +17,13 @@ public:
     void Add(HWND owner, HICON icon);
     // Removes the icon; harmless when it is gone already.
     void Remove();
+    // Adds the icon again with the same record, after a restarted shell has lost every icon.
+    // Nothing once the icon was removed for good.
+    void Restore();
 
 private:
     NOTIFYICONDATAA m_data{};
+    bool m_added = false;
 };
 
 // Opens the menu at the cursor, its right edge there; the chosen command reaches `owner` as

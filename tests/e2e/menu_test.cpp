@@ -278,3 +278,50 @@ TEST_F(MenuTest, TheAboutBoxShowsTheProjectsVersion) {
 }
 
 }  // namespace
+
+namespace {
+
+// A restarted shell loses every tray icon and broadcasts "TaskbarCreated"; the character adds its
+// icon again, whether it is shown or hidden, and the menu opens from the icon as before.
+TEST_F(MenuTest, ARestartedShellGetsTheTrayIconBackAlsoWhileTheCharacterIsHidden) {
+    HWND character = m_app.CharacterWindow();
+    auto iconThere = [&] {
+        NOTIFYICONDATAA data{};
+        data.cbSize = NOTIFYICONDATAA_V1_SIZE;
+        data.hWnd = character;
+        data.uID = IDI_WHISKERTIME;
+        data.uFlags = NIF_TIP;
+        lstrcpyA(data.szTip, "Whiskertime");
+        return Shell_NotifyIconA(NIM_MODIFY, &data) != FALSE;
+    };
+    const UINT taskbarCreated = RegisterWindowMessageA("TaskbarCreated");
+    for (bool hidden : {false, true}) {
+        if (hidden) {
+            m_app.PostCommand(ID_MENU_HIDE_MOUSE);
+            ASSERT_TRUE(WaitFor([&] { return !IsWindowVisible(character); }, 5000));
+        }
+        // The icon is lost, as a restarting shell loses it.
+        NOTIFYICONDATAA lost{};
+        lost.cbSize = NOTIFYICONDATAA_V1_SIZE;
+        lost.hWnd = character;
+        lost.uID = IDI_WHISKERTIME;
+        ASSERT_TRUE(Shell_NotifyIconA(NIM_DELETE, &lost));
+        ASSERT_FALSE(iconThere());
+        DWORD_PTR result = 0;
+        SendMessageTimeoutA(HWND_BROADCAST, taskbarCreated, 0, 0, SMTO_ABORTIFHUNG, 5000, &result);
+        EXPECT_TRUE(WaitFor(iconThere, 5000)) << (hidden ? "hidden" : "shown");
+        EXPECT_EQ(IsWindowVisible(character) != FALSE, !hidden) << "nothing else changes";
+    }
+    // A real right click on the icon, at the taskbar's right end, opens the menu.
+    RECT taskbar{};
+    GetWindowRect(FindWindowA("Shell_TrayWnd", nullptr), &taskbar);
+    if (taskbar.bottom - taskbar.top <= 0) {
+        GTEST_SKIP() << "no visible taskbar on this desktop";
+    }
+    ClickAt(taskbar.right - 10, (taskbar.top + taskbar.bottom) / 2, MOUSEEVENTF_RIGHTDOWN,
+            MOUSEEVENTF_RIGHTUP);
+    ASSERT_NE(WaitForMenu(), nullptr);
+    EXPECT_TRUE(DismissMenu());
+}
+
+}  // namespace

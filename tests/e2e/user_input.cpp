@@ -7,8 +7,17 @@ void MoveMouseTo(int x, int y) {
     input.mi.dx = (x * 65536 + GetSystemMetrics(SM_CXSCREEN) - 1) / GetSystemMetrics(SM_CXSCREEN);
     input.mi.dy = (y * 65536 + GetSystemMetrics(SM_CYSCREEN) - 1) / GetSystemMetrics(SM_CYSCREEN);
     input.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
-    SendInput(1, &input, sizeof input);
-    Sleep(50);
+    // Under Wine the pointer is now and then still elsewhere a moment later (the X pointer and
+    // the cursor out of step): move again until the cursor is there, so a press lands on target.
+    for (int attempt = 0; attempt < 20; ++attempt) {
+        SendInput(1, &input, sizeof input);
+        Sleep(50);
+        POINT pt{};
+        GetCursorPos(&pt);
+        if (pt.x == x && pt.y == y) {
+            return;
+        }
+    }
 }
 
 void MouseButton(DWORD flag) {

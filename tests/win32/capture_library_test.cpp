@@ -43,7 +43,8 @@ class CaptureLibraryTest : public testing::Test {
 protected:
     void SetUp() override {
         DeleteFileA(m_studyPath.c_str());
-        SetCursorPos(400, 300);
+        ASSERT_TRUE(PlaceCursor(400, 300)) << "the cursor cannot be placed";
+        m_observer.Forget();  // the placing moves are not the test's
     }
     void TearDown() override { DeleteFileA(m_studyPath.c_str()); }
 

@@ -70,6 +70,11 @@ bool MouseObserver::PumpUntil(const std::function<bool()>& done, double seconds)
     }
 }
 
+void MouseObserver::Forget() {
+    PumpUntil([] { return false; }, 0.2);
+    m_events.clear();
+}
+
 bool MouseObserver::WaitForEvents(std::size_t count, double seconds) {
     return PumpUntil([&] { return m_events.size() >= count; }, seconds);
 }
@@ -86,4 +91,25 @@ void Inject(DWORD flags, LONG dx, LONG dy, DWORD data) {
     input.mi.mouseData = data;
     input.mi.dwFlags = flags;
     SendInput(1, &input, sizeof input);
+}
+
+bool PlaceCursor(int x, int y) {
+    for (int attempt = 0; attempt < 30; ++attempt) {
+        INPUT move{};
+        move.type = INPUT_MOUSE;
+        move.mi.dx =
+            (x * 65536 + GetSystemMetrics(SM_CXSCREEN) - 1) / GetSystemMetrics(SM_CXSCREEN);
+        move.mi.dy =
+            (y * 65536 + GetSystemMetrics(SM_CYSCREEN) - 1) / GetSystemMetrics(SM_CYSCREEN);
+        move.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+        SendInput(1, &move, sizeof move);
+        SetCursorPos(x, y);
+        Sleep(50);
+        POINT pt{};
+        GetCursorPos(&pt);
+        if (pt.x == x && pt.y == y) {
+            return true;
+        }
+    }
+    return false;
 }

@@ -34,6 +34,8 @@ public:
     // Retrieves messages (so that hooks on this thread are called) until `done` holds or
     // `seconds` have passed; returns whether `done` held. The limit only guards against a hang.
     bool PumpUntil(const std::function<bool()>& done, double seconds = 10.0);
+    // Lets the hook see what is still on its way, then forgets every event seen so far.
+    void Forget();
     // Until `count` events have been seen.
     bool WaitForEvents(std::size_t count, double seconds = 10.0);
     // Until `thread` has ended, retrieving messages meanwhile.
@@ -46,6 +48,12 @@ private:
     bool m_keepButtons;
     std::vector<ObservedEvent> m_events;
 };
+
+// Puts the cursor at a screen point and checks that it is there. Under Wine, SetCursorPos alone
+// may leave the X pointer where an earlier test put it, and the next X event then moves the
+// cursor back there; an absolute move through the input queue moves both. False if it never
+// stays.
+bool PlaceCursor(int x, int y);
 
 // Injects one mouse event as a device would, through SendInput.
 void Inject(DWORD flags, LONG dx = 0, LONG dy = 0, DWORD data = 0);

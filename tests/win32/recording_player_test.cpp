@@ -36,26 +36,7 @@ protected:
     // Starts from a known cursor position. Under Wine, SetCursorPos may leave the X pointer
     // where an earlier test put it, and the next X event then moves the cursor back there; an
     // absolute move through the input queue moves both.
-    void SetUp() override {
-        for (int attempt = 0; attempt < 30; ++attempt) {
-            INPUT move{};
-            move.type = INPUT_MOUSE;
-            move.mi.dx =
-                (20 * 65536 + GetSystemMetrics(SM_CXSCREEN) - 1) / GetSystemMetrics(SM_CXSCREEN);
-            move.mi.dy =
-                (20 * 65536 + GetSystemMetrics(SM_CYSCREEN) - 1) / GetSystemMetrics(SM_CYSCREEN);
-            move.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
-            SendInput(1, &move, sizeof move);
-            SetCursorPos(20, 20);
-            Sleep(50);
-            POINT pt{};
-            GetCursorPos(&pt);
-            if (pt.x == 20 && pt.y == 20) {
-                return;
-            }
-        }
-        FAIL() << "the cursor cannot be placed";
-    }
+    void SetUp() override { ASSERT_TRUE(PlaceCursor(20, 20)) << "the cursor cannot be placed"; }
 
     std::string Write(const std::string& name, const std::string& bytes) {
         std::string path = m_directory.Path() + name;

@@ -10,7 +10,6 @@
 #include "character/character_animation.h"
 #include "character/clock_face.h"
 #include "character/picture.h"
-#include "character/placement.h"
 #include "character/reminder_popup.h"
 #include "character/reminder_popup_recipe.h"
 #include "events/do_now_dialog.h"
@@ -23,6 +22,7 @@
 #include "resources/resource.h"
 #include "skin/skin_manager.h"
 #include "ui/application.h"
+#include "ui/taskbar_placement.h"
 #include "ui/win_geometry.h"
 
 namespace {
@@ -257,20 +257,7 @@ void CharacterWindow::ShowReminderPopup(const std::string& message) {
 }
 
 void CharacterWindow::ShowMouse() {
-    HWND hwnd = Handle();
-    RECT window{};
-    GetWindowRect(hwnd, &window);
-    std::optional<Rect> taskbar;
-    if (HWND tray = FindWindowA("Shell_TrayWnd", nullptr)) {
-        RECT r{};
-        GetWindowRect(tray, &r);
-        taskbar = ToRect(r);
-    }
-    RECT workArea{};
-    SystemParametersInfoA(SPI_GETWORKAREA, 0, &workArea, 0);
-    Rect w = ToRect(window);
-    Point topLeft = ShowMousePosition({w.Width(), w.Height()}, taskbar, ToRect(workArea));
-    SetWindowPos(hwnd, HWND_TOPMOST, topLeft.x, topLeft.y, 0, 0, SWP_NOSIZE | SWP_SHOWWINDOW);
+    PlaceAtTaskbarCorner(Handle());
 }
 
 void CharacterWindow::OnTrayNotify(WPARAM id, LPARAM mouseMessage) {

@@ -1,13 +1,12 @@
 #include "events/recorder_dialog.h"
 
-#include "character/placement.h"
 #include "events/event_registry.h"
 #include "events/study_event_path.h"
 #include "paths/app_paths.h"
 #include "resources/resource.h"
 #include "ui/dialog_fields.h"
 #include "ui/message_box.h"
-#include "ui/win_geometry.h"
+#include "ui/taskbar_placement.h"
 
 RecorderDialog::RecorderDialog(HWND parent) : ModalDialog(IDD_RECORDER, parent) {
     GetAppDirectory(m_appDirectory);
@@ -15,20 +14,7 @@ RecorderDialog::RecorderDialog(HWND parent) : ModalDialog(IDD_RECORDER, parent) 
 
 // Above the right end of the taskbar, as the character goes there, topmost.
 BOOL RecorderDialog::OnInitDialog() {
-    HWND hwnd = Handle();
-    RECT window{};
-    GetWindowRect(hwnd, &window);
-    std::optional<Rect> taskbar;
-    if (HWND tray = FindWindowA("Shell_TrayWnd", nullptr)) {
-        RECT r{};
-        GetWindowRect(tray, &r);
-        taskbar = ToRect(r);
-    }
-    RECT workArea{};
-    SystemParametersInfoA(SPI_GETWORKAREA, 0, &workArea, 0);
-    Rect w = ToRect(window);
-    Point topLeft = ShowMousePosition({w.Width(), w.Height()}, taskbar, ToRect(workArea));
-    SetWindowPos(hwnd, HWND_TOPMOST, topLeft.x, topLeft.y, 0, 0, SWP_NOSIZE | SWP_SHOWWINDOW);
+    PlaceAtTaskbarCorner(Handle());
     Enter(State::Ready);
     return TRUE;  // the focus goes to "Start Study"
 }

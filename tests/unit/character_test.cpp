@@ -4,7 +4,7 @@
 
 #include "character/character_animation.h"
 #include "character/clock_face.h"
-#include "character/placement.h"
+#include "ui/taskbar_corner.h"
 #include "resources/resource.h"
 #include "ui/geometry.h"
 

@@ -1,5 +1,5 @@
-// Where "show mouse" puts the character: its bottom-right corner on the taskbar's top-right
-// corner, above the clock of the notification area.
+// Where "show mouse" puts the character, and the recorder beside it: its bottom-right corner on
+// the taskbar's top-right corner, above the clock of the notification area. Plain arithmetic.
 #pragma once
 
 #include <optional>

@@ -1,4 +1,4 @@
-#include "placement.h"
+#include "ui/taskbar_corner.h"
 
 Point ShowMousePosition(Size character, const std::optional<Rect>& taskbar, const Rect& workArea) {
     const Point corner{workArea.right - character.width, workArea.bottom - character.height};

@@ -75,12 +75,12 @@ bool AppInstance::Start(const std::string& workingDirectory) {
             20000);
     // Until its queue first runs empty the dialog manager may still show the window itself: a
     // "hide mouse" handled before that would be undone. A message sent through the modal loop
-    // comes back only once the loop runs, and the loop shows the window at its first empty queue
-    // before it takes any message posted after this.
+    // comes back once the loop runs; a moment later its queue has been empty.
     WaitForInputIdle(m_process.hProcess, 5000);
     if (m_window != nullptr) {
         DWORD_PTR result = 0;
         SendMessageTimeoutA(m_window, WM_NULL, 0, 0, SMTO_NORMAL, 5000, &result);
+        Sleep(250);
     }
     return m_window != nullptr;
 }

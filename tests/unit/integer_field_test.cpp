@@ -30,22 +30,19 @@ const std::string kNoInteger = "Please enter an integer.";
 
 INSTANTIATE_TEST_SUITE_P(
     Texts, IntegerFieldTest,
-    testing::Values(CheckCase{"2026", 2026, ""}, CheckCase{"2008", 2008, ""},
-                    CheckCase{"3000", 3000, ""}, CheckCase{" 2026 ", 2026, ""},
-                    CheckCase{"+2026", 2026, ""}, CheckCase{"02026", 2026, ""},
-                    CheckCase{"2007", 2007, kYearRange}, CheckCase{"3001", 3001, kYearRange},
-                    CheckCase{"-5", -5, kYearRange}, CheckCase{"0", 0, kYearRange},
-                    CheckCase{"", std::nullopt, kNoInteger},
-                    CheckCase{"   ", std::nullopt, kNoInteger},
-                    CheckCase{"20x6", std::nullopt, kNoInteger},
-                    CheckCase{"2026.0", std::nullopt, kNoInteger},
-                    CheckCase{"-", std::nullopt, kNoInteger},
-                    CheckCase{"2 026", std::nullopt, kNoInteger},
-                    // Beyond 32 bits is no integer rather than a wrapped one.
-                    CheckCase{"2147483648", std::nullopt, kNoInteger},
-                    CheckCase{"99999999999999999999", std::nullopt, kNoInteger},
-                    CheckCase{"2147483647", 2147483647, kYearRange},
-                    CheckCase{"-2147483648", INT32_MIN, kYearRange}));
+    testing::Values(
+        CheckCase{"2026", 2026, ""}, CheckCase{"2008", 2008, ""}, CheckCase{"3000", 3000, ""},
+        CheckCase{" 2026 ", 2026, ""}, CheckCase{"+2026", 2026, ""}, CheckCase{"02026", 2026, ""},
+        CheckCase{"2007", 2007, kYearRange}, CheckCase{"3001", 3001, kYearRange},
+        CheckCase{"-5", -5, kYearRange}, CheckCase{"0", 0, kYearRange},
+        CheckCase{"", std::nullopt, kNoInteger}, CheckCase{"   ", std::nullopt, kNoInteger},
+        CheckCase{"20x6", std::nullopt, kNoInteger}, CheckCase{"2026.0", std::nullopt, kNoInteger},
+        CheckCase{"-", std::nullopt, kNoInteger}, CheckCase{"2 026", std::nullopt, kNoInteger},
+        // Beyond 32 bits is no integer rather than a wrapped one.
+        CheckCase{"2147483648", std::nullopt, kNoInteger},
+        CheckCase{"99999999999999999999", std::nullopt, kNoInteger},
+        CheckCase{"2147483647", 2147483647, kYearRange},
+        CheckCase{"-2147483648", INT32_MIN, kYearRange}));
 
 TEST(IntegerField, TheRangeMessageNamesEachBoxsBounds) {
     EXPECT_EQ(CheckIntegerText("13", 1, 12).refusal, "Please enter an integer between 1 and 12.");

@@ -34,3 +34,18 @@ configure_win32() {
     [ -f "$dir/build.ninja" ] || cmake -S "$ROOT" -B "$dir" -G Ninja \
         -DCMAKE_TOOLCHAIN_FILE="$ROOT/cmake/mingw-w64-x86_64.cmake" "$@" >/dev/null
 }
+
+# start_private_wine NAME: a Wine prefix and Xvfb of their own under $BUILD/NAME/wine, ended when
+# the script exits, and a fresh copy of the build's installation in $BUILD/NAME/installation.
+# Sets wine_dir (its wine-run wrapper runs programs there) and copy.
+start_private_wine() {
+    wine_dir="$BUILD/$1/wine"
+    copy="$BUILD/$1/installation"
+    mkdir -p "$wine_dir"
+    sed "s|@WHISKERTIME_WINE_DIR@|$wine_dir|" "$ROOT/cmake/wine-run.in" > "$wine_dir/wine-run"
+    chmod +x "$wine_dir/wine-run"
+    "$ROOT/cmake/wine-session.sh" start "$wine_dir" >/dev/null || return 1
+    trap '"$ROOT/cmake/wine-session.sh" stop "$wine_dir" >/dev/null' EXIT
+    rm -rf "$copy"
+    cp -r "$BUILD/win32/Whiskertime" "$copy"
+}

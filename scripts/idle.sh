@@ -12,15 +12,7 @@ settle=5
 ensure_packages || exit 1
 configure_win32 "$BUILD/win32" && ninja -C "$BUILD/win32" Whiskertime idle_floor || exit 1
 
-wine_dir="$BUILD/idle/wine"
-copy="$BUILD/idle/installation"
-mkdir -p "$wine_dir"
-sed "s|@WHISKERTIME_WINE_DIR@|$wine_dir|" "$ROOT/cmake/wine-run.in" > "$wine_dir/wine-run"
-chmod +x "$wine_dir/wine-run"
-"$ROOT/cmake/wine-session.sh" start "$wine_dir" >/dev/null || exit 1
-trap '"$ROOT/cmake/wine-session.sh" stop "$wine_dir" >/dev/null' EXIT
-rm -rf "$copy"
-cp -r "$BUILD/win32/Whiskertime" "$copy"
+start_private_wine idle || exit 1
 cp "$BUILD/win32/bench/win32/idle_floor.exe" "$copy/"
 xvfb=$(cat "$wine_dir/xvfb.pid")
 

@@ -10,16 +10,7 @@ minutes=${1:-30}
 ensure_packages || exit 1
 configure_win32 "$BUILD/win32" && ninja -C "$BUILD/win32" Whiskertime soak_monitor || exit 1
 
-wine_dir="$BUILD/soak/wine"
-copy="$BUILD/soak/installation"
-mkdir -p "$wine_dir"
-# Its own prefix and display; the Win32 build's run script knows how to reach them.
-sed "s|@WHISKERTIME_WINE_DIR@|$wine_dir|" "$ROOT/cmake/wine-run.in" > "$wine_dir/wine-run"
-chmod +x "$wine_dir/wine-run"
-"$ROOT/cmake/wine-session.sh" start "$wine_dir" >/dev/null || exit 1
-trap '"$ROOT/cmake/wine-session.sh" stop "$wine_dir" >/dev/null' EXIT
-rm -rf "$copy"
-cp -r "$BUILD/win32/Whiskertime" "$copy"
+start_private_wine soak || exit 1
 
 printf '%6s %6s %8s %8s %9s %7s\n' minute fires launches handles rss_kib threads
 "$wine_dir/wine-run" "$BUILD/win32/bench/win32/soak_monitor.exe" "Z:$copy" "$minutes" |

@@ -22,6 +22,7 @@
 #include "resources/resource.h"
 #include "skin/skin_manager.h"
 #include "ui/application.h"
+#include "ui/handles.h"
 #include "ui/taskbar_placement.h"
 #include "ui/win_geometry.h"
 
@@ -31,16 +32,6 @@ constexpr UINT kClockPeriodMs = 100;
 constexpr UINT kBlinkFirstMs = 2000;
 
 using SetLayeredWindowAttributesFn = BOOL(WINAPI*)(HWND, COLORREF, BYTE, DWORD);
-
-// Looked up by name so the program still runs, as an opaque rectangle, where it is missing.
-SetLayeredWindowAttributesFn FindSetLayeredWindowAttributes() {
-    HMODULE user32 = GetModuleHandleA("user32.dll");
-    if (user32 == nullptr) {
-        return nullptr;
-    }
-    FARPROC proc = GetProcAddress(user32, "SetLayeredWindowAttributes");
-    return reinterpret_cast<SetLayeredWindowAttributesFn>(reinterpret_cast<void (*)()>(proc));
-}
 
 }  // namespace
 
@@ -106,7 +97,9 @@ void CharacterWindow::ApplyColourKey() {
         artwork.Select(m_character.Get());
         m_keyColour = GetPixel(artwork.Get(), 0, 0);
     }
-    SetLayeredWindowAttributesFn setLayered = FindSetLayeredWindowAttributes();
+    // Looked up by name so the program still runs, as an opaque rectangle, where it is missing.
+    auto setLayered = FindLoadedFunction<SetLayeredWindowAttributesFn>(
+        "user32.dll", "SetLayeredWindowAttributes");
     if (setLayered == nullptr) {
         return;
     }
@@ -121,12 +114,10 @@ void CharacterWindow::ApplyColourKey() {
 void CharacterWindow::ListenForTaskbarRestarts() {
     m_taskbarCreated = RegisterWindowMessageA("TaskbarCreated");
     using ChangeFilterFn = BOOL(WINAPI*)(HWND, UINT, DWORD, void*);
-    HMODULE user32 = GetModuleHandleA("user32.dll");
-    FARPROC proc = user32 ? GetProcAddress(user32, "ChangeWindowMessageFilterEx") : nullptr;
-    if (m_taskbarCreated != 0 && proc != nullptr) {
+    auto allow = FindLoadedFunction<ChangeFilterFn>("user32.dll", "ChangeWindowMessageFilterEx");
+    if (m_taskbarCreated != 0 && allow != nullptr) {
         constexpr DWORD kAllow = 1;  // MSGFLT_ALLOW
-        reinterpret_cast<ChangeFilterFn>(reinterpret_cast<void (*)()>(proc))(
-            Handle(), m_taskbarCreated, kAllow, nullptr);
+        allow(Handle(), m_taskbarCreated, kAllow, nullptr);
     }
 }
 

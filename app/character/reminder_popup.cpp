@@ -2,6 +2,7 @@
 
 #include <windowsx.h>
 
+#include "ui/handles.h"
 #include "ui/win_geometry.h"
 
 namespace {
@@ -43,11 +44,8 @@ ReminderPopup::ReminderPopup() {
     RECT workArea{};
     SystemParametersInfoA(SPI_GETWORKAREA, 0, &workArea, 0);
     Settings().anchor = {static_cast<int>(workArea.right), static_cast<int>(workArea.bottom)};
-    if (HMODULE user32 = GetModuleHandleA("USER32")) {
-        FARPROC proc = GetProcAddress(user32, "SetLayeredWindowAttributes");
-        m_setLayered =
-            reinterpret_cast<SetLayeredWindowAttributesFn>(reinterpret_cast<void (*)()>(proc));
-    }
+    m_setLayered = FindLoadedFunction<SetLayeredWindowAttributesFn>("user32.dll",
+                                                                    "SetLayeredWindowAttributes");
 }
 
 // A popup deleted while its window is open (one that was never handed its own life) leaves the

@@ -37,6 +37,25 @@ private:
     HANDLE m_handle = nullptr;
 };
 
+// A function of a module the process has loaded already (a system library), looked up by name so
+// that the program still runs on systems without it; null when it is missing.
+// An export of a module as a function pointer of the given type; null when it is missing.
+template <typename Function>
+Function BindExport(HMODULE module, const char* name) {
+    if (module == nullptr) {
+        return nullptr;
+    }
+    // Converting a procedure address to the function type it really has is how exports are
+    // bound; the detour through void* keeps compilers from warning about the cast.
+    FARPROC address = GetProcAddress(module, name);
+    return reinterpret_cast<Function>(reinterpret_cast<void*>(address));
+}
+
+template <typename Function>
+Function FindLoadedFunction(const char* module, const char* name) {
+    return BindExport<Function>(GetModuleHandleA(module), name);
+}
+
 // A loaded module, freed with FreeLibrary.
 class Library {
 public:
@@ -61,13 +80,7 @@ public:
     // The export's address as a function pointer of the given type; null when it is missing.
     template <typename Function>
     Function Find(const char* name) const {
-        if (!m_module) {
-            return nullptr;
-        }
-        // Converting a procedure address to the function type it really has is how exports are
-        // bound; the detour through void* keeps compilers from warning about the cast.
-        FARPROC address = GetProcAddress(m_module, name);
-        return reinterpret_cast<Function>(reinterpret_cast<void*>(address));
+        return BindExport<Function>(m_module, name);
     }
 
     void Reset() {

@@ -31,11 +31,7 @@ void CopyTree(const std::string& from, const std::string& to) {
 }  // namespace
 
 std::string InstallationDirectory() {
-    std::string path = WHISKERTIME_INSTALL_DIR;
-    std::replace(path.begin(), path.end(), '/', '\\');
-    if (path.size() < 2 || path[1] != ':') {
-        path = "Z:" + path;  // Wine shows the Unix root as drive Z:
-    }
+    std::string path = WindowsPath(WHISKERTIME_INSTALL_DIR);
     if (path.back() != '\\') {
         path += '\\';
     }
@@ -138,4 +134,9 @@ HWND FindDialogOf(DWORD processId, const char* caption) {
     DialogSearch search{processId, caption, nullptr};
     EnumWindows(FindDialog, reinterpret_cast<LPARAM>(&search));
     return search.found;
+}
+
+std::string ReminderSection(const std::string& time, const std::string& message,
+                            const std::string& event) {
+    return "[" + time + "]\r\nMESSAGE=" + message + "\r\nEVENT=" + event + "\r\n";
 }

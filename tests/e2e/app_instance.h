@@ -47,6 +47,10 @@ private:
 // A visible dialog of the process, with this caption (any when null); null when there is none.
 HWND FindDialogOf(DWORD processId, const char* caption = nullptr);
 
+// One reminder of the store, as the program writes it: its section with "MESSAGE" and "EVENT".
+std::string ReminderSection(const std::string& time, const std::string& message,
+                            const std::string& event = "");
+
 // The build's installation directory as a Windows path.
 std::string InstallationDirectory();
 

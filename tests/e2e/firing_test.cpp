@@ -29,17 +29,6 @@ namespace {
 
 constexpr char kPopupClass[] = "WhiskertimeReminderPopup";
 
-std::string WindowsPath(std::string path) {
-    for (char& c : path) {
-        c = c == '/' ? '\\' : c;
-    }
-    return path.size() > 1 && path[1] == ':' ? path : "Z:" + path;
-}
-
-bool FileExists(const std::string& path) {
-    return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
-}
-
 std::tm LocalTime(std::time_t t) {
     std::tm local{};
     if (const std::tm* l = std::localtime(&t)) {
@@ -63,17 +52,6 @@ std::string EveryDay(const std::tm& t) {
     char text[16];
     std::snprintf(text, sizeof text, "%02d:%02d", t.tm_hour, t.tm_min);
     return text;
-}
-
-std::string Section(const std::string& time, const std::string& message, const std::string& event) {
-    return "[" + time + "]\r\nMESSAGE=" + message + "\r\nEVENT=" + event + "\r\n";
-}
-
-void WriteFile(const std::string& path, const std::string& text) {
-    if (FILE* f = std::fopen(path.c_str(), "wb")) {
-        std::fwrite(text.data(), 1, text.size(), f);
-        std::fclose(f);
-    }
 }
 
 struct PopupSeen {
@@ -107,19 +85,21 @@ TEST(Firing, RemindersOfTheComingMinuteFireOnceWithinItsFirstSecondsAndRunTheirE
     AppInstance hidden;
     AppInstance events;
     AppInstance added;
-    WriteFile(told.Directory() + "userconfig.ini", Section(OneTime(due), "Stand up & stretch", ""));
-    WriteFile(hidden.Directory() + "userconfig.ini",
-              Section(OneTime(due), "Told while hidden", ""));
-    WriteFile(events.Directory() + "userconfig.ini",
-              Section(EveryDay(due), "", "program") + Section(OneTime(due), "", "macro"));
+    WriteWholeFile(told.Directory() + "userconfig.ini",
+                   ReminderSection(OneTime(due), "Stand up & stretch", ""));
+    WriteWholeFile(hidden.Directory() + "userconfig.ini",
+                   ReminderSection(OneTime(due), "Told while hidden", ""));
+    WriteWholeFile(
+        events.Directory() + "userconfig.ini",
+        ReminderSection(EveryDay(due), "", "program") + ReminderSection(OneTime(due), "", "macro"));
     const std::string recording = events.Directory() + "StudyEvent\\cut.sty";
-    WriteFile(recording, EncodeRecording({MakeMouseRecord(kMouseMove, 120, 100, 0),
-                                          MakeMouseRecord(kMouseMove, 220, 140, 150),
-                                          MakeMouseRecord(kMouseMove, 320, 180, 300),
-                                          MakeMouseRecord(kLeftButtonDown, 320, 180, 450)}));
-    WriteFile(events.Directory() + "eventconfig.ini",
-              "[EVENTCONFIG]\r\nprogram=" + WindowsPath(RECORD_OPEN_EXE) +
-                  "\r\nmacro=" + recording + "\r\n");
+    WriteWholeFile(recording, EncodeRecording({MakeMouseRecord(kMouseMove, 120, 100, 0),
+                                               MakeMouseRecord(kMouseMove, 220, 140, 150),
+                                               MakeMouseRecord(kMouseMove, 320, 180, 300),
+                                               MakeMouseRecord(kLeftButtonDown, 320, 180, 450)}));
+    WriteWholeFile(events.Directory() + "eventconfig.ini",
+                   "[EVENTCONFIG]\r\nprogram=" + WindowsPath(RECORD_OPEN_EXE) +
+                       "\r\nmacro=" + recording + "\r\n");
     const std::string started = events.Directory() + "started.txt";
     SetEnvironmentVariableA("WHISKERTIME_RECORD_OPEN", started.c_str());
 

@@ -55,6 +55,19 @@ protected:
         PressKey(VK_ESCAPE);
         return WaitFor([&] { return FindOpenMenu(m_app.ProcessId()) == nullptr; }, 5000);
     }
+    // A real right click on the tray icon, the only one of the notification area, at the
+    // taskbar's right end; the menu opens and is closed again. Skipped without a taskbar.
+    void RightClickTheTrayIcon() {
+        RECT taskbar{};
+        GetWindowRect(FindWindowA("Shell_TrayWnd", nullptr), &taskbar);
+        if (taskbar.bottom - taskbar.top <= 0) {
+            GTEST_SKIP() << "no visible taskbar on this desktop";
+        }
+        ClickAt(taskbar.right - 10, (taskbar.top + taskbar.bottom) / 2, MOUSEEVENTF_RIGHTDOWN,
+                MOUSEEVENTF_RIGHTUP);
+        ASSERT_NE(WaitForMenu(), nullptr);
+        EXPECT_TRUE(DismissMenu());
+    }
     HWND WaitForDialog(const char* caption) {
         HWND dialog = nullptr;
         WaitFor(
@@ -109,16 +122,7 @@ TEST_F(MenuTest, ARightPressOnTheTrayIconOpensTheMenuAndItsChoiceIsCarriedOut) {
 }
 
 TEST_F(MenuTest, ARealRightClickOnTheTrayIconOpensTheMenu) {
-    RECT taskbar{};
-    GetWindowRect(FindWindowA("Shell_TrayWnd", nullptr), &taskbar);
-    if (taskbar.bottom - taskbar.top <= 0) {
-        GTEST_SKIP() << "no visible taskbar on this desktop";
-    }
-    // The only icon of the notification area sits at the taskbar's right end.
-    ClickAt(taskbar.right - 10, (taskbar.top + taskbar.bottom) / 2, MOUSEEVENTF_RIGHTDOWN,
-            MOUSEEVENTF_RIGHTUP);
-    ASSERT_NE(WaitForMenu(), nullptr);
-    EXPECT_TRUE(DismissMenu());
+    RightClickTheTrayIcon();
 }
 
 TEST_F(MenuTest, AClickOnTheHeadOpensTheMenuWithItsRightEdgeAtTheCursor) {
@@ -312,16 +316,8 @@ TEST_F(MenuTest, ARestartedShellGetsTheTrayIconBackAlsoWhileTheCharacterIsHidden
         EXPECT_TRUE(WaitFor(iconThere, 5000)) << (hidden ? "hidden" : "shown");
         EXPECT_EQ(IsWindowVisible(character) != FALSE, !hidden) << "nothing else changes";
     }
-    // A real right click on the icon, at the taskbar's right end, opens the menu.
-    RECT taskbar{};
-    GetWindowRect(FindWindowA("Shell_TrayWnd", nullptr), &taskbar);
-    if (taskbar.bottom - taskbar.top <= 0) {
-        GTEST_SKIP() << "no visible taskbar on this desktop";
-    }
-    ClickAt(taskbar.right - 10, (taskbar.top + taskbar.bottom) / 2, MOUSEEVENTF_RIGHTDOWN,
-            MOUSEEVENTF_RIGHTUP);
-    ASSERT_NE(WaitForMenu(), nullptr);
-    EXPECT_TRUE(DismissMenu());
+    // A real right click on the icon opens the menu.
+    RightClickTheTrayIcon();
 }
 
 }  // namespace

@@ -23,16 +23,6 @@ namespace {
 
 constexpr char kClash[] = "Name Clash Please Over Again Input Name";
 
-std::string Profile(const std::string& file, const std::string& section, const char* key) {
-    char value[1024] = {};
-    GetPrivateProfileStringA(section.c_str(), key, "<none>", value, sizeof value, file.c_str());
-    return value;
-}
-
-bool Exists(const std::string& path) {
-    return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
-}
-
 // Whether the process has the module of this file name loaded.
 bool HasModule(HANDLE process, const char* name) {
     HMODULE modules[512];
@@ -127,8 +117,8 @@ TEST_F(RecorderTest, TheWholeRoadOfARecordingFromTheSettingsWindowToDoNow) {
     std::vector<std::string> events = settings.ListEntries(IDC_EVENT_LIST);
     EXPECT_EQ(events, (std::vector<std::string>{"Wave"}));
     const std::string recording = Path("StudyEvent\\Wave.sty");
-    EXPECT_EQ(Profile(Path("eventconfig.ini"), "EVENTCONFIG", "Wave"), recording);
-    EXPECT_FALSE(Exists(Path("study.tmp")));
+    EXPECT_EQ(ProfileValue(Path("eventconfig.ini"), "EVENTCONFIG", "Wave"), recording);
+    EXPECT_FALSE(FileExists(Path("study.tmp")));
     std::set<std::pair<LONG, LONG>> recorded;
     for (const MouseRecord& r : DecodeRecording(ReadWholeFile(recording))) {
         recorded.insert({r.x, r.y});
@@ -174,13 +164,13 @@ TEST_F(RecorderTest, NamesThatClashOrWouldLeaveTheFolderAreRefusedAndAnotherIsTa
         EXPECT_EQ(m_recorder->Click(IDOK), kClash) << name;
         EXPECT_EQ(Buttons(), (std::vector<bool>{false, false, true})) << "still Recorded";
     }
-    EXPECT_FALSE(Exists(Path("evil.sty")));
+    EXPECT_FALSE(FileExists(Path("evil.sty")));
     EXPECT_EQ(ReadWholeFile(Path("StudyEvent\\Taken.sty")), "an earlier recording");
-    EXPECT_EQ(Profile(Path("eventconfig.ini"), "EVENTCONFIG", "..\\evil"), "<none>");
+    EXPECT_EQ(ProfileValue(Path("eventconfig.ini"), "EVENTCONFIG", "..\\evil"), "<none>");
     m_recorder->SetText(IDC_EVENT_NAME, "Fresh");
     m_recorder->Click(IDOK, true);
     ASSERT_NE(WaitForFreshSettings(), nullptr);
-    EXPECT_TRUE(Exists(Path("StudyEvent\\Fresh.sty")));
+    EXPECT_TRUE(FileExists(Path("StudyEvent\\Fresh.sty")));
 }
 
 TEST_F(RecorderTest, CancelWhileRecordingEndsTheCaptureAndOpensTheSettingsAgain) {
@@ -277,7 +267,7 @@ TEST_F(DoNowTest, AsksForASelectionThenRunsAStudyEventWhoseRecordingIsMissing) {
     EXPECT_EQ(doNow.Click(IDOK), "");
     EXPECT_TRUE(WaitFor([&] { return !IsWindow(dialog); }, 5000));
     // The replay finds nothing: its file is created empty, and the program goes on.
-    EXPECT_TRUE(WaitFor([&] { return Exists(missing); }, 5000));
+    EXPECT_TRUE(WaitFor([&] { return FileExists(missing); }, 5000));
     EXPECT_EQ(ReadWholeFile(missing), "");
     EXPECT_EQ(FindWindowA("WhiskertimeReminderPopup", nullptr), nullptr) << "no message, no popup";
     EXPECT_TRUE(m_app.IsRunning());

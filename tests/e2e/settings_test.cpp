@@ -19,22 +19,9 @@ namespace {
 
 constexpr char kRunKey[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Run";
 
-std::string Section(const std::string& time, const std::string& message,
-                    const std::string& event = "") {
-    return "[" + time + "]\r\nMESSAGE=" + message + "\r\nEVENT=" + event + "\r\n";
-}
-
 std::tm LocalNow() {
     std::time_t now = std::time(nullptr);
     return *std::localtime(&now);
-}
-
-// The value of a key of an INI file, as the program's own profile functions read it; "<none>"
-// when the key is missing.
-std::string Profile(const std::string& file, const std::string& section, const char* key) {
-    char value[1024] = {};
-    GetPrivateProfileStringA(section.c_str(), key, "<none>", value, sizeof value, file.c_str());
-    return value;
 }
 
 std::string AutoStartValue() {
@@ -91,8 +78,9 @@ protected:
 };
 
 TEST_F(SettingsTest, OpensWithTheRemindersInTheirColoursTheEventsAndTheCurrentTime) {
-    Open(Section("2009-03-01 08:00", "past, red") + Section("12:00", "every day, blue") +
-             Section("2999-01-01 09:00", "to come, black", "Backup"),
+    Open(ReminderSection("2009-03-01 08:00", "past, red") +
+             ReminderSection("12:00", "every day, blue") +
+             ReminderSection("2999-01-01 09:00", "to come, black", "Backup"),
          "[EVENTCONFIG]\r\nBackup=C:\\b.exe\r\n; a note\r\n");
     ASSERT_EQ(Rows(), 3);
     EXPECT_EQ(RowTimes(),
@@ -127,7 +115,7 @@ TEST_F(SettingsTest, OpensWithTheRemindersInTheirColoursTheEventsAndTheCurrentTi
 }
 
 TEST_F(SettingsTest, AddRemindChecksTheBoxesThenTheTimeThenTheTextsThenTheRepeat) {
-    Open(Section("2999-03-01 08:00", "one time") + Section("12:00", "every day"));
+    Open(ReminderSection("2999-03-01 08:00", "one time") + ReminderSection("12:00", "every day"));
     const std::string before = Store();
     struct Step {
         const char* what;
@@ -175,8 +163,8 @@ TEST_F(SettingsTest, AddRemindChecksTheBoxesThenTheTimeThenTheTextsThenTheRepeat
     m_settings->SetText(IDC_DAY, "2");
     m_settings->SetText(IDC_HOUR, "12");
     EXPECT_EQ(m_settings->Click(IDC_ADD_REMIND), "") << "beside an every-day 12:00";
-    EXPECT_EQ(Profile(Path("userconfig.ini"), "2999-03-02 12:00", "MESSAGE"), "again");
-    EXPECT_EQ(Profile(Path("userconfig.ini"), "2999-03-02 12:00", "EVENT"), "");
+    EXPECT_EQ(ProfileValue(Path("userconfig.ini"), "2999-03-02 12:00", "MESSAGE"), "again");
+    EXPECT_EQ(ProfileValue(Path("userconfig.ini"), "2999-03-02 12:00", "EVENT"), "");
     EXPECT_EQ(RowTimes().back(), "2999-03-02 12:00");
     EXPECT_EQ(m_settings->Click(IDC_ADD_REMIND), "Time Repeat") << "the boxes kept their values";
 
@@ -191,7 +179,7 @@ TEST_F(SettingsTest, AddRemindChecksTheBoxesThenTheTimeThenTheTextsThenTheRepeat
     m_settings->SetText(IDC_HOUR, "7");
     m_settings->SetText(IDC_MINUTE, "5");
     EXPECT_EQ(m_settings->Click(IDC_ADD_REMIND), "") << "a time already past today";
-    EXPECT_EQ(Profile(Path("userconfig.ini"), "07:05", "MESSAGE"), "again");
+    EXPECT_EQ(ProfileValue(Path("userconfig.ini"), "07:05", "MESSAGE"), "again");
     EXPECT_EQ(Rows(), 4);
     // Off again: the date boxes come back.
     EXPECT_EQ(m_settings->Click(IDC_EVERY_DAY), "");
@@ -207,28 +195,29 @@ TEST_F(SettingsTest, ARefusedBoxStopsEveryDayAndItsMarkStaysAsTheWindowIs) {
 }
 
 TEST_F(SettingsTest, DeleteRemindDeletesOnlyTheTopmostOfTheSelectedRows) {
-    Open(Section("2999-01-01 01:00", "a") + Section("2999-01-01 02:00", "b") +
-         Section("03:00", "c") + Section("2999-01-01 04:00", "d"));
+    Open(ReminderSection("2999-01-01 01:00", "a") + ReminderSection("2999-01-01 02:00", "b") +
+         ReminderSection("03:00", "c") + ReminderSection("2999-01-01 04:00", "d"));
     EXPECT_EQ(m_settings->Click(IDC_DELETE_REMIND), "") << "nothing selected: nothing happens";
     EXPECT_EQ(Rows(), 4);
     m_settings->SelectRows(IDC_REMINDER_LIST, {1, 2, 3});
     EXPECT_EQ(m_settings->Click(IDC_DELETE_REMIND), "");
     EXPECT_EQ(RowTimes(),
               (std::vector<std::string>{"2999-01-01 01:00", "03:00", "2999-01-01 04:00"}));
-    EXPECT_EQ(Profile(Path("userconfig.ini"), "2999-01-01 02:00", "MESSAGE"), "<none>");
-    EXPECT_EQ(Profile(Path("userconfig.ini"), "03:00", "MESSAGE"), "c");
-    EXPECT_EQ(Profile(Path("userconfig.ini"), "2999-01-01 04:00", "MESSAGE"), "d");
+    EXPECT_EQ(ProfileValue(Path("userconfig.ini"), "2999-01-01 02:00", "MESSAGE"), "<none>");
+    EXPECT_EQ(ProfileValue(Path("userconfig.ini"), "03:00", "MESSAGE"), "c");
+    EXPECT_EQ(ProfileValue(Path("userconfig.ini"), "2999-01-01 04:00", "MESSAGE"), "d");
 }
 
 TEST_F(SettingsTest, DeleteBeforeRemindRemovesEveryRedReminderAndNothingElse) {
-    Open(Section("2009-03-01 08:00", "red") + Section("12:00", "blue") +
-         Section("2010-01-01 10:00", "red too") + Section("2999-01-01 09:00", "black"));
+    Open(ReminderSection("2009-03-01 08:00", "red") + ReminderSection("12:00", "blue") +
+         ReminderSection("2010-01-01 10:00", "red too") +
+         ReminderSection("2999-01-01 09:00", "black"));
     EXPECT_EQ(m_settings->Click(IDC_DELETE_BEFORE_REMIND), "");
     EXPECT_EQ(RowTimes(), (std::vector<std::string>{"12:00", "2999-01-01 09:00"}));
     EXPECT_EQ(Store().find("2009-03-01"), std::string::npos);
     EXPECT_EQ(Store().find("2010-01-01"), std::string::npos);
-    EXPECT_EQ(Profile(Path("userconfig.ini"), "12:00", "MESSAGE"), "blue");
-    EXPECT_EQ(Profile(Path("userconfig.ini"), "2999-01-01 09:00", "MESSAGE"), "black");
+    EXPECT_EQ(ProfileValue(Path("userconfig.ini"), "12:00", "MESSAGE"), "blue");
+    EXPECT_EQ(ProfileValue(Path("userconfig.ini"), "2999-01-01 09:00", "MESSAGE"), "black");
     // Opened again, nothing is red.
     PostMessageA(m_settings->Handle(), WM_COMMAND, IDCANCEL, 0);
     ASSERT_TRUE(WaitFor([&] { return !m_settings->IsOpen(); }, 5000));
@@ -275,7 +264,7 @@ TEST_F(SettingsTest, EnterKeepsTheWindowOpenAndEscapeClosesIt) {
 }
 
 TEST_F(SettingsTest, AStoreThatCannotBeWrittenIsToldAndNoRowIsAdded) {
-    const std::string store = Section("12:00", "kept");
+    const std::string store = ReminderSection("12:00", "kept");
     Open(store);
     // Held open without sharing, as another program may hold it: no write gets through, whoever
     // runs the test (the read-only attribute does not stop a process running as root).
@@ -298,8 +287,8 @@ TEST_F(SettingsTest, AStoreThatCannotBeWrittenIsToldAndNoRowIsAdded) {
     SetTime(2999, 1, 2, 8, 0);
     EXPECT_EQ(m_settings->Click(IDC_ADD_REMIND), "");
     EXPECT_EQ(Rows(), 2);
-    EXPECT_EQ(Profile(Path("userconfig.ini"), "2999-01-01 08:00", "MESSAGE"), "<none>");
-    EXPECT_EQ(Profile(Path("userconfig.ini"), "2999-01-02 08:00", "MESSAGE"), "not stored");
+    EXPECT_EQ(ProfileValue(Path("userconfig.ini"), "2999-01-01 08:00", "MESSAGE"), "<none>");
+    EXPECT_EQ(ProfileValue(Path("userconfig.ini"), "2999-01-02 08:00", "MESSAGE"), "not stored");
 }
 
 TEST_F(SettingsTest, DeleteEventRemovesTheLineAndTheRecordingButNeverAFileOutsideItsFolder) {
@@ -315,14 +304,14 @@ TEST_F(SettingsTest, DeleteEventRemovesTheLineAndTheRecordingButNeverAFileOutsid
     EXPECT_EQ(m_settings->Click(IDC_DELETE_EVENT), "");
     EXPECT_EQ(m_settings->ListEntries(IDC_EVENT_LIST),
               (std::vector<std::string>{"Keep", "..\\userconfig"}));
-    EXPECT_EQ(Profile(events, "EVENTCONFIG", "Wave"), "<none>");
+    EXPECT_EQ(ProfileValue(events, "EVENTCONFIG", "Wave"), "<none>");
     EXPECT_EQ(GetFileAttributesA(Path("StudyEvent\\Wave.sty").c_str()), INVALID_FILE_ATTRIBUTES);
 
     m_settings->SelectEntry(IDC_EVENT_LIST, 1);
     EXPECT_EQ(m_settings->Click(IDC_DELETE_EVENT), "");
-    EXPECT_EQ(Profile(events, "EVENTCONFIG", "..\\userconfig"), "<none>");
+    EXPECT_EQ(ProfileValue(events, "EVENTCONFIG", "..\\userconfig"), "<none>");
     EXPECT_EQ(ReadWholeFile(bait), "not a recording");
-    EXPECT_EQ(Profile(events, "EVENTCONFIG", "Keep"), "C:\\k.exe");
+    EXPECT_EQ(ProfileValue(events, "EVENTCONFIG", "Keep"), "C:\\k.exe");
 }
 
 TEST_F(SettingsTest, AddProgramEventAsksForANameAndAProgramThenListsAndStoresIt) {
@@ -356,7 +345,7 @@ TEST_F(SettingsTest, AddProgramEventAsksForANameAndAProgramThenListsAndStoresIt)
     ASSERT_TRUE(WaitFor([&] { return !IsWindow(dialog); }, 5000));
     ASSERT_TRUE(WaitFor([&] { return m_settings->ListEntries(IDC_EVENT_LIST).size() == 2; }, 3000));
     EXPECT_EQ(m_settings->ListEntries(IDC_EVENT_LIST).back(), "Notes");
-    EXPECT_EQ(Profile(Path("eventconfig.ini"), "EVENTCONFIG", "Notes"), chosen);
+    EXPECT_EQ(ProfileValue(Path("eventconfig.ini"), "EVENTCONFIG", "Notes"), chosen);
 }
 
 TEST_F(SettingsTest, DoNowFiresTheMessageAndClosesTheWindow) {

@@ -23,10 +23,6 @@ std::string ProgramDirectory() {
     return directory.erase(directory.find_last_of('\\') + 1);
 }
 
-bool FileExists(const std::string& path) {
-    return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
-}
-
 // The records the capture library should have written for what the hook chain saw.
 std::string ExpectedFile(const std::vector<ObservedEvent>& events) {
     std::vector<MouseRecord> records;

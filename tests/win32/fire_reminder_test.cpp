@@ -20,16 +20,6 @@
 
 namespace {
 
-// A Windows path for a path of the build.
-std::string WindowsPath(std::string path) {
-    std::replace(path.begin(), path.end(), '/', '\\');
-    return path.size() > 1 && path[1] == ':' ? path : "Z:" + path;
-}
-
-bool FileExists(const std::string& path) {
-    return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
-}
-
 struct FireCase {
     const char* what;
     bool hidden;

@@ -64,3 +64,20 @@ void WriteWholeFile(const std::string& path, const std::string& bytes) {
     std::ofstream file(path, std::ios::binary | std::ios::trunc);
     file << bytes;
 }
+
+bool FileExists(const std::string& path) {
+    return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
+std::string WindowsPath(std::string path) {
+    for (char& c : path) {
+        c = c == '/' ? '\\' : c;
+    }
+    return path.size() > 1 && path[1] == ':' ? path : "Z:" + path;
+}
+
+std::string ProfileValue(const std::string& file, const std::string& section, const char* key) {
+    char value[1024] = {};
+    GetPrivateProfileStringA(section.c_str(), key, "<none>", value, sizeof value, file.c_str());
+    return value;
+}

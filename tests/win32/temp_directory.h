@@ -19,3 +19,9 @@ private:
 
 std::string ReadWholeFile(const std::string& path);
 void WriteWholeFile(const std::string& path, const std::string& bytes);
+bool FileExists(const std::string& path);
+// The Windows form of a path of the build (Wine shows the Unix root as drive Z:).
+std::string WindowsPath(std::string path);
+// A key's value in an INI file, as the program's own profile functions read it; "<none>" when
+// the key is missing.
+std::string ProfileValue(const std::string& file, const std::string& section, const char* key);

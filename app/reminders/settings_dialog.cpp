@@ -135,6 +135,11 @@ bool SettingsDialog::StaticTextColour(int controlId, COLORREF& colour) {
     }
 }
 
+bool SettingsDialog::IsStateLegend(int controlId) const {
+    return controlId == IDC_LEGEND_EVERY_DAY || controlId == IDC_LEGEND_PENDING ||
+           controlId == IDC_LEGEND_REMINDED;
+}
+
 void SettingsDialog::OnClockDisplay() {
     const std::tm local = LocalNow();
     char text[64];

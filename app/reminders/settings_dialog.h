@@ -31,6 +31,7 @@ protected:
     void OnTimer(UINT_PTR id) override;
     bool OnNotify(NMHDR& header, LRESULT& result) override;
     bool StaticTextColour(int controlId, COLORREF& colour) override;
+    bool IsStateLegend(int controlId) const override;
 
 private:
     void OnClockDisplay();

@@ -87,6 +87,7 @@ bool SkinManager::LoadSkin(const char* path, const char* section) {
         return false;
     }
     m_skin = std::move(skin);
+    ++m_generation;
     return true;
 }
 

@@ -34,11 +34,16 @@ public:
     bool LoadSkin(const char* path, const char* section = nullptr);
 
     bool IsLoaded() const { return m_skin.has_value(); }
+    // The loaded skin, or null.
+    const Skin* Loaded() const { return m_skin ? &*m_skin : nullptr; }
+    // Counts the skins loaded so far, so that what is made from one can tell when it is stale.
+    unsigned Generation() const { return m_generation; }
     std::optional<std::uint32_t> Colour(std::string_view name) const;
 
 private:
     SkinManager() = default;
 
     unsigned m_options = 0;
+    unsigned m_generation = 0;
     std::optional<Skin> m_skin;
 };

@@ -110,6 +110,23 @@ private:
     HGDIOBJ m_original = nullptr;
 };
 
+// Selects an object into a DC for a scope and puts the one it replaced back.
+class Selected {
+public:
+    Selected(HDC dc, HGDIOBJ object) : m_dc(dc), m_previous(SelectObject(dc, object)) {}
+    ~Selected() {
+        if (m_previous != nullptr) {
+            SelectObject(m_dc, m_previous);
+        }
+    }
+    Selected(const Selected&) = delete;
+    Selected& operator=(const Selected&) = delete;
+
+private:
+    HDC m_dc;
+    HGDIOBJ m_previous;
+};
+
 // Copies a bitmap (its top-left `width` x `height`) to `target` at (x, y) through `scratch`.
 void DrawBitmap(HDC target, MemoryDC& scratch, HBITMAP bitmap, int x, int y, int width, int height);
 

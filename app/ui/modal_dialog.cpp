@@ -1,5 +1,6 @@
 #include "modal_dialog.h"
 
+#include "skin/dialog_skin.h"
 #include "ui/application.h"
 #include "ui/win_geometry.h"
 
@@ -44,6 +45,30 @@ void ModalDialog::CentreOnOpen() {
                  SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
+INT_PTR ModalDialog::OnControlColour(UINT message, HDC dc, HWND control) {
+    int id = GetDlgCtrlID(control);
+    COLORREF own = 0;
+    bool hasOwn = message == WM_CTLCOLORSTATIC && StaticTextColour(id, own);
+    HBRUSH brush = nullptr;
+    if (const DialogSkin* skin = WearsSkin() ? DialogSkin::Active() : nullptr) {
+        bool legend = message == WM_CTLCOLORSTATIC && IsStateLegend(id);
+        brush = skin->Colour(KindOfControl(message, control, legend), dc);
+    }
+    if (brush == nullptr) {
+        if (!hasOwn) {
+            return FALSE;
+        }
+        // The usual answer first, then the colour over it.
+        brush = reinterpret_cast<HBRUSH>(DefWindowProcA(
+            m_hwnd, message, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(control)));
+    }
+    if (hasOwn) {
+        SetTextColor(dc, own);
+    }
+    // A colour message's brush is the dialog procedure's answer itself.
+    return reinterpret_cast<INT_PTR>(brush);
+}
+
 bool ModalDialog::OnCommand(int, int) {
     return false;
 }
@@ -60,19 +85,16 @@ INT_PTR ModalDialog::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             }
             return FALSE;
         }
-        case WM_CTLCOLORSTATIC: {
-            COLORREF colour = 0;
-            HWND control = reinterpret_cast<HWND>(lParam);
-            if (!StaticTextColour(GetDlgCtrlID(control), colour)) {
-                return FALSE;
-            }
-            // The usual answer first, then the colour over it; the brush is answered directly.
-            LRESULT brush = DefWindowProcA(m_hwnd, message, wParam, lParam);
-            SetTextColor(reinterpret_cast<HDC>(wParam), colour);
-            return static_cast<INT_PTR>(brush);
-        }
+        case WM_CTLCOLORDLG:
+        case WM_CTLCOLORSTATIC:
+        case WM_CTLCOLORBTN:
+            return OnControlColour(message, reinterpret_cast<HDC>(wParam),
+                                   reinterpret_cast<HWND>(lParam));
         case WM_INITDIALOG: {
             BOOL focusDefault = OnInitDialog();
+            if (const DialogSkin* skin = WearsSkin() ? DialogSkin::Active() : nullptr) {
+                skin->Dress(m_hwnd);
+            }
             if (!PlacesItself()) {
                 CentreOnOpen();
             }

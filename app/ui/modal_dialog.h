@@ -36,9 +36,14 @@ protected:
     // The text colour of a static control, or nothing for the usual one. A colour is set after
     // the usual answer (background and brush) has been produced.
     virtual bool StaticTextColour(int /*controlId*/, COLORREF& /*colour*/) { return false; }
+    // Whether a static control explains the colours of a list's rows; a skin draws it as the rows
+    // are drawn, on the field colour.
+    virtual bool IsStateLegend(int /*controlId*/) const { return false; }
 
     // A dialog that places itself in OnInitDialog says so, and is not centred.
     virtual bool PlacesItself() const { return false; }
+    // Whether the loaded skin dresses this dialog; a window that draws itself entirely says no.
+    virtual bool WearsSkin() const { return true; }
 
     // Every message passes here first; a window overrides it to add its own messages and calls
     // the base for the rest. Returns the dialog procedure's result (FALSE: not handled).
@@ -54,6 +59,9 @@ private:
     // Dialogs without an explicit position open centred: over a visible owner, otherwise in the
     // work area of the primary monitor, and always inside that work area.
     void CentreOnOpen();
+    // WM_CTLCOLORDLG, WM_CTLCOLORSTATIC and WM_CTLCOLORBTN: the skin's colours when one dresses
+    // this dialog, a control's own text colour over the usual answer, or the platform's.
+    INT_PTR OnControlColour(UINT message, HDC dc, HWND control);
 
     static INT_PTR CALLBACK DialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
 

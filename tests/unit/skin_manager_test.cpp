@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
+#include <fstream>
 #include <string>
 
 TEST(ReadSkin, ReadsColoursOfItsSectionAsColorref) {
@@ -28,6 +30,29 @@ TEST(SkinManager, AMissingFileKeepsThePlainLook) {
     EXPECT_FALSE(skins.LoadSkin(nullptr));
     EXPECT_FALSE(skins.IsLoaded());
     EXPECT_FALSE(skins.Colour("dialog"));
+    EXPECT_EQ(skins.Generation(), 0u) << "what is made from a skin has nothing to remake";
     skins.SetOptions(skins.Options() | kSkinOptionDialogs);
     EXPECT_EQ(skins.Options() & kSkinOptionDialogs, kSkinOptionDialogs);
+}
+
+TEST(SkinManager, EachLoadedSkinIsANewGenerationAndAFailedLoadKeepsTheLastOne) {
+    const std::string path = testing::TempDir() + "whiskertime-skin-test.skin";
+    auto write = [&](const char* text) { std::ofstream(path, std::ios::binary) << text; };
+    SkinManager& skins = SkinManager::Instance();
+    unsigned before = skins.Generation();
+
+    write("[colours]\ndialog=#102030\n");
+    ASSERT_TRUE(skins.LoadSkin(path.c_str()));
+    EXPECT_EQ(skins.Generation(), before + 1);
+    write("[colours]\ndialog=#405060\n");
+    ASSERT_TRUE(skins.LoadSkin(path.c_str()));
+    EXPECT_EQ(skins.Generation(), before + 2);
+    EXPECT_EQ(skins.Colour("dialog"), 0x00605040u);
+
+    write("damaged: no colour at all");
+    EXPECT_FALSE(skins.LoadSkin(path.c_str()));
+    EXPECT_EQ(skins.Generation(), before + 2);
+    ASSERT_NE(skins.Loaded(), nullptr);
+    EXPECT_EQ(skins.Colour("dialog"), 0x00605040u);
+    std::remove(path.c_str());
 }

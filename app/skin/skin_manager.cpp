@@ -45,6 +45,10 @@ std::optional<std::uint32_t> ParseColour(std::string_view text) {
 }  // namespace
 
 std::optional<Skin> ReadSkin(std::string_view text, std::string_view section) {
+    constexpr std::string_view kUtf8Mark = "\xEF\xBB\xBF";  // Notepad's UTF-8 files begin with it
+    if (text.starts_with(kUtf8Mark)) {
+        text.remove_prefix(kUtf8Mark.size());
+    }
     Skin skin;
     bool inSection = false;
     ForEachLine(text, [&](std::string_view raw) {

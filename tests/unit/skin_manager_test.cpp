@@ -17,6 +17,13 @@ TEST(ReadSkin, ReadsColoursOfItsSectionAsColorref) {
     EXPECT_EQ(skin->colours.at("text"), 0x00222C3Au);
 }
 
+TEST(ReadSkin, AUtf8FileFromNotepadIsReadLikeAnyOther) {
+    auto skin = ReadSkin("\xEF\xBB\xBF[colours]\r\ndialog=#FBF4E6\r\n");
+    ASSERT_TRUE(skin);
+    EXPECT_EQ(skin->colours.at("dialog"), 0x00E6F4FBu);
+    EXPECT_FALSE(ReadSkin("[colours]\n\xEF\xBB\xBF\n")) << "only at the very start";
+}
+
 TEST(ReadSkin, TextWithoutColoursIsNoSkin) {
     for (const char* text : {"", "[colours]\n", "dialog=#FFFFFF\n", "\0\0\0[colours"}) {
         const std::string in(text);

@@ -20,6 +20,7 @@
 #include "reminders/reminder_store.h"
 #include "reminders/settings_dialog.h"
 #include "resources/resource.h"
+#include "skin/dialog_skin.h"
 #include "skin/skin_manager.h"
 #include "ui/application.h"
 #include "ui/handles.h"
@@ -45,6 +46,7 @@ CharacterWindow::CharacterWindow(HWND parent) : ModalDialog(IDD_CHARACTER, paren
     SkinManager& skins = SkinManager::Instance();
     skins.SetOptions(skins.Options() | kSkinOptionDialogs);
     skins.LoadSkin(SkinPath.c_str(), nullptr);  // without a skin the plain look stays
+    ModalDialog::SetLook(&SkinLook());
 }
 
 BOOL CharacterWindow::OnInitDialog() {

@@ -47,7 +47,7 @@ protected:
     INT_PTR HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
     void OnTimer(UINT_PTR id) override;
     // The character is its artwork, cut out by a colour key: no skin paints it.
-    bool WearsSkin() const override { return false; }
+    bool WearsLook() const override { return false; }
 
     ReminderPopup* CurrentPopup = nullptr;  // the newest popup while it is open
     // The recording the most recently started playback replays; each playback thread is handed

@@ -60,7 +60,50 @@ LRESULT CALLBACK DressedControlProc(HWND control, UINT message, WPARAM wParam, L
     return DefSubclassProc(control, message, wParam, lParam);
 }
 
+// The kind of the control a WM_CTLCOLOR* message is about.
+ControlKind KindOfControl(UINT message, HWND control, bool stateLegend) {
+    switch (message) {
+        case WM_CTLCOLORDLG:
+            return ControlKind::DialogFace;
+        case WM_CTLCOLORBTN:
+            return ControlKind::PushButton;
+        case WM_CTLCOLORSTATIC:
+            break;
+        default:
+            return ControlKind::EditField;  // edit boxes, list boxes, scroll bars
+    }
+    if (stateLegend) {
+        return ControlKind::StateLegend;
+    }
+    if (HasClass(control, "Button")) {
+        return IsGroupBox(control) ? ControlKind::GroupBox : ControlKind::CheckBox;
+    }
+    if (HasClass(control, "Edit")) {
+        return ControlKind::ReadOnlyEdit;
+    }
+    return ControlKind::Label;
+}
+
+class SkinnedLook final : public DialogLook {
+public:
+    HBRUSH ControlColour(UINT message, HWND control, HDC dc, bool stateLegend) const override {
+        const DialogSkin* skin = DialogSkin::Active();
+        return skin != nullptr ? skin->Colour(KindOfControl(message, control, stateLegend), dc)
+                               : nullptr;
+    }
+    void Dress(HWND dialog) const override {
+        if (const DialogSkin* skin = DialogSkin::Active()) {
+            skin->Dress(dialog);
+        }
+    }
+};
+
 }  // namespace
+
+const DialogLook& SkinLook() {
+    static const SkinnedLook look;
+    return look;
+}
 
 DialogSkin::DialogSkin(const SkinPalette& palette)
     : m_palette(palette),
@@ -174,27 +217,4 @@ void DialogSkin::PaintPicture(HWND picture, HDC dc) const {
     scratch.Select(image);
     COLORREF flat = GetPixel(scratch.Get(), 0, 0);
     TransparentBlt(dc, x, y, size.cx, size.cy, scratch.Get(), 0, 0, size.cx, size.cy, flat);
-}
-
-ControlKind KindOfControl(UINT message, HWND control, bool stateLegend) {
-    switch (message) {
-        case WM_CTLCOLORDLG:
-            return ControlKind::DialogFace;
-        case WM_CTLCOLORBTN:
-            return ControlKind::PushButton;
-        case WM_CTLCOLORSTATIC:
-            break;
-        default:
-            return ControlKind::EditField;  // edit boxes, list boxes, scroll bars
-    }
-    if (stateLegend) {
-        return ControlKind::StateLegend;
-    }
-    if (HasClass(control, "Button")) {
-        return IsGroupBox(control) ? ControlKind::GroupBox : ControlKind::CheckBox;
-    }
-    if (HasClass(control, "Edit")) {
-        return ControlKind::ReadOnlyEdit;
-    }
-    return ControlKind::Label;
 }

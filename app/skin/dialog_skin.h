@@ -6,6 +6,7 @@
 #include <windows.h>
 
 #include "skin/skin_palette.h"
+#include "ui/dialog_look.h"
 #include "ui/gdi.h"
 
 class DialogSkin {
@@ -36,6 +37,6 @@ private:
     gdi::Brush m_accent;
 };
 
-// The kind of the control a WM_CTLCOLOR* message is about; `stateLegend` says the dialog uses it
-// to explain a list's row colours.
-ControlKind KindOfControl(UINT message, HWND control, bool stateLegend);
+// The skin as the look of the program's dialogs: every answer comes from the skin that is active
+// at the time, and is the platform's when none is.
+const DialogLook& SkinLook();

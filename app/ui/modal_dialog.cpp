@@ -1,8 +1,20 @@
 #include "modal_dialog.h"
 
-#include "skin/dialog_skin.h"
 #include "ui/application.h"
+#include "ui/dialog_look.h"
 #include "ui/win_geometry.h"
+
+namespace {
+const DialogLook* g_look = nullptr;
+}
+
+void ModalDialog::SetLook(const DialogLook* look) {
+    g_look = look;
+}
+
+const DialogLook* ModalDialog::Look() const {
+    return WearsLook() ? g_look : nullptr;
+}
 
 ModalDialog::ModalDialog(int templateId, HWND parent)
     : m_templateId(templateId), m_parent(parent) {}
@@ -50,9 +62,9 @@ INT_PTR ModalDialog::OnControlColour(UINT message, HDC dc, HWND control) {
     COLORREF own = 0;
     bool hasOwn = message == WM_CTLCOLORSTATIC && StaticTextColour(id, own);
     HBRUSH brush = nullptr;
-    if (const DialogSkin* skin = WearsSkin() ? DialogSkin::Active() : nullptr) {
+    if (const DialogLook* look = Look()) {
         bool legend = message == WM_CTLCOLORSTATIC && IsStateLegend(id);
-        brush = skin->Colour(KindOfControl(message, control, legend), dc);
+        brush = look->ControlColour(message, control, dc, legend);
     }
     if (brush == nullptr) {
         if (!hasOwn) {
@@ -92,8 +104,8 @@ INT_PTR ModalDialog::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
                                    reinterpret_cast<HWND>(lParam));
         case WM_INITDIALOG: {
             BOOL focusDefault = OnInitDialog();
-            if (const DialogSkin* skin = WearsSkin() ? DialogSkin::Active() : nullptr) {
-                skin->Dress(m_hwnd);
+            if (const DialogLook* look = Look()) {
+                look->Dress(m_hwnd);
             }
             if (!PlacesItself()) {
                 CentreOnOpen();

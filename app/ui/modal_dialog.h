@@ -4,8 +4,14 @@
 
 #include <windows.h>
 
+class DialogLook;
+
 class ModalDialog {
 public:
+    // The look every dialog wears from now on, beyond the platform's (null: none). Set once at
+    // start-up; the look must outlive the dialogs.
+    static void SetLook(const DialogLook* look);
+
     ModalDialog(int templateId, HWND parent);
     virtual ~ModalDialog() = default;
     ModalDialog(const ModalDialog&) = delete;
@@ -42,8 +48,8 @@ protected:
 
     // A dialog that places itself in OnInitDialog says so, and is not centred.
     virtual bool PlacesItself() const { return false; }
-    // Whether the loaded skin dresses this dialog; a window that draws itself entirely says no.
-    virtual bool WearsSkin() const { return true; }
+    // Whether the program's look dresses this dialog; a window that draws itself entirely says no.
+    virtual bool WearsLook() const { return true; }
 
     // Every message passes here first; a window overrides it to add its own messages and calls
     // the base for the rest. Returns the dialog procedure's result (FALSE: not handled).
@@ -59,7 +65,9 @@ private:
     // Dialogs without an explicit position open centred: over a visible owner, otherwise in the
     // work area of the primary monitor, and always inside that work area.
     void CentreOnOpen();
-    // WM_CTLCOLORDLG, WM_CTLCOLORSTATIC and WM_CTLCOLORBTN: the skin's colours when one dresses
+    // The look that dresses this dialog, or null.
+    const DialogLook* Look() const;
+    // WM_CTLCOLORDLG, WM_CTLCOLORSTATIC and WM_CTLCOLORBTN: the look's colours when it dresses
     // this dialog, a control's own text colour over the usual answer, or the platform's.
     INT_PTR OnControlColour(UINT message, HDC dc, HWND control);
 

@@ -9,6 +9,7 @@
 
 #include "resources/resource.h"
 #include "screen_capture.h"
+#include "skin/dialog_skin.h"
 #include "skin/skin_manager.h"
 #include "temp_directory.h"
 #include "ui/gdi.h"
@@ -112,7 +113,9 @@ Seen OpenAndLook() {
     return seen;
 }
 
+// As at start-up: the skin file loaded, the dialogs option bit set or not, the skin as the look.
 void UseSkin(const std::string& path, const char* text, bool dialogsBit) {
+    ModalDialog::SetLook(&SkinLook());
     WriteWholeFile(path, text);
     SkinManager& skins = SkinManager::Instance();
     skins.LoadSkin(path.c_str());

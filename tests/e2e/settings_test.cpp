@@ -13,6 +13,7 @@
 #include "dialog_driver.h"
 #include "resources/resource.h"
 #include "screen_capture.h"
+#include "skin/skin_manager.h"
 #include "user_input.h"
 
 namespace {
@@ -442,3 +443,47 @@ TEST_F(SettingsTest, HoldsEveryControlAtItsPlaceInTabOrder) {
 }
 
 }  // namespace
+
+namespace {
+
+COLORREF ClientPixel(HWND window, int x, int y) {
+    POINT at{x, y};
+    ClientToScreen(window, &at);
+    return CaptureScreen(RECT{at.x, at.y, at.x + 1, at.y + 1}).At(0, 0);
+}
+
+}  // namespace
+
+// The program dresses its dialogs in the "mouse.skin" it ships with, and keeps the platform's
+// look when the file is gone.
+TEST(SettingsLook, TheShippedSkinDressesTheSettingsAndWithoutItThePlatformLookStays) {
+    for (bool skinned : {true, false}) {
+        SCOPED_TRACE(skinned ? "with mouse.skin" : "without mouse.skin");
+        AppInstance app;
+        const std::string skinFile = app.Directory() + "mouse.skin";
+        auto skin = ReadSkin(ReadWholeFile(skinFile));
+        ASSERT_TRUE(skin && skin->colours.contains("dialog")) << "the installation ships a skin";
+        if (!skinned) {
+            ASSERT_TRUE(DeleteFileA(skinFile.c_str()));
+        }
+        ASSERT_TRUE(app.Start());
+        app.PostCommand(ID_MENU_CONFIG);
+        HWND dialog = WaitForDialogOf(app, "Config");
+        ASSERT_NE(dialog, nullptr);
+        HWND legend = GetDlgItem(dialog, IDC_LEGEND_REMINDED);
+        RECT box{};
+        GetClientRect(legend, &box);
+
+        const COLORREF face = skinned ? skin->colours.at("dialog") : GetSysColor(COLOR_3DFACE);
+        // The legend sits on the rows' white with a skin, on the face without.
+        const COLORREF legendBackground = skinned ? GetSysColor(COLOR_WINDOW) : face;
+        EXPECT_TRUE(WaitFor([&] { return ClientPixel(dialog, 2, 2) == face; }, 3000))
+            << std::hex << ClientPixel(dialog, 2, 2) << " instead of " << face;
+        EXPECT_TRUE(WaitFor(
+            [&] { return ClientPixel(legend, box.right - 1, box.bottom - 1) == legendBackground; },
+            3000))
+            << std::hex << ClientPixel(legend, box.right - 1, box.bottom - 1);
+        PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
+        EXPECT_EQ(app.Exit(), 0);
+    }
+}

@@ -42,8 +42,8 @@ protected:
     // The text colour of a static control, or nothing for the usual one. A colour is set after
     // the usual answer (background and brush) has been produced.
     virtual bool StaticTextColour(int /*controlId*/, COLORREF& /*colour*/) { return false; }
-    // Whether a static control explains the colours of a list's rows; a skin draws it as the rows
-    // are drawn, on the field colour.
+    // Whether a static control explains the colours of a list's rows; the program's look may draw
+    // it as the list draws its rows.
     virtual bool IsStateLegend(int /*controlId*/) const { return false; }
 
     // A dialog that places itself in OnInitDialog says so, and is not centred.

@@ -59,7 +59,7 @@ std::optional<Skin> ReadSkin(std::string_view text, std::string_view section) {
             return;
         }
         std::size_t equals = line.find('=');
-        if (!inSection || equals == std::string_view::npos) {
+        if (!inSection || line.starts_with(';') || equals == std::string_view::npos) {
             return;
         }
         std::string_view name = Trim(line.substr(0, equals));

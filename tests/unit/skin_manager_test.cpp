@@ -9,7 +9,7 @@
 TEST(ReadSkin, ReadsColoursOfItsSectionAsColorref) {
     const std::string in(
         "; comment\n[other]\ndialog=#000000\n[colours]\r\n dialog = #FBF4E6 \r\ntext=#3a2c22\n"
-        "bad=#12345\nworse=#GGGGGG\nnoequals\n");
+        "bad=#12345\nworse=#GGGGGG\nnoequals\n;accent=#000000\n");
     auto skin = ReadSkin(in);
     ASSERT_TRUE(skin);
     EXPECT_EQ(skin->colours.size(), 2u);

@@ -108,7 +108,7 @@ const DialogLook& SkinLook() {
 DialogSkin::DialogSkin(const SkinPalette& palette)
     : m_palette(palette),
       m_face(CreateSolidBrush(palette.dialog)),
-      m_accent(CreateSolidBrush(palette.accent)) {}
+      m_groupFrame(CreateSolidBrush(*LookOf(ControlKind::GroupBox, &palette).frame)) {}
 
 const DialogSkin* DialogSkin::Active() {
     static std::unique_ptr<DialogSkin> current;
@@ -161,8 +161,8 @@ void DialogSkin::Dress(HWND dialog) const {
     }
 }
 
-// A frame in the accent colour, broken at the top by the caption in the heading colour on the
-// dialog's face. The inside is left to the dialog.
+// A frame in the group box's frame colour, broken at the top by the caption in its text colour
+// on the dialog's face. The inside is left to the dialog.
 void DialogSkin::PaintGroupBox(HWND box, HDC dc) const {
     RECT client{};
     GetClientRect(box, &client);
@@ -173,7 +173,7 @@ void DialogSkin::PaintGroupBox(HWND box, HDC dc) const {
 
     RECT frame = client;
     frame.top += metrics.tmHeight / 2;
-    FrameRect(dc, &frame, m_accent.Get());
+    FrameRect(dc, &frame, m_groupFrame.Get());
 
     char text[256] = {};
     int length = GetWindowTextA(box, text, sizeof text);
@@ -192,7 +192,8 @@ void DialogSkin::PaintGroupBox(HWND box, HDC dc) const {
     RECT gap{caption.left - 2, caption.top, caption.right, caption.bottom};
     FillRect(dc, &gap, m_face.Get());
     SetBkMode(dc, TRANSPARENT);
-    SetTextColor(dc, IsWindowEnabled(box) ? m_palette.heading : GetSysColor(COLOR_GRAYTEXT));
+    SetTextColor(dc, IsWindowEnabled(box) ? *LookOf(ControlKind::GroupBox, &m_palette).text
+                                          : GetSysColor(COLOR_GRAYTEXT));
     DrawTextA(dc, text, length, &caption, format);
 }
 

@@ -17,8 +17,6 @@ public:
     // loaded, or the loaded one names no dialog colour. Dialogs then keep the platform's look.
     static const DialogSkin* Active();
 
-    const SkinPalette& Palette() const { return m_palette; }
-
     // Answers a WM_CTLCOLOR* message for a control of `kind`: sets the DC's colours and returns
     // the background brush, or null to leave the message to the platform. The brush belongs to
     // the skin or to the system.
@@ -34,7 +32,7 @@ public:
 private:
     SkinPalette m_palette;
     gdi::Brush m_face;
-    gdi::Brush m_accent;
+    gdi::Brush m_groupFrame;
 };
 
 // The skin as the look of the program's dialogs: every answer comes from the skin that is active

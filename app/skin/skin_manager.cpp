@@ -95,13 +95,14 @@ bool SkinManager::LoadSkin(const char* path, const char* section) {
     return true;
 }
 
-std::optional<std::uint32_t> SkinManager::Colour(std::string_view name) const {
-    if (!m_skin) {
-        return std::nullopt;
-    }
-    auto found = m_skin->colours.find(name);
-    if (found == m_skin->colours.end()) {
+std::optional<std::uint32_t> Skin::Colour(std::string_view name) const {
+    auto found = colours.find(name);
+    if (found == colours.end()) {
         return std::nullopt;
     }
     return found->second;
+}
+
+std::optional<std::uint32_t> SkinManager::Colour(std::string_view name) const {
+    return m_skin ? m_skin->Colour(name) : std::nullopt;
 }

@@ -15,6 +15,9 @@ inline constexpr unsigned kSkinOptionDialogs = 1;  // skin the program's dialogs
 // A loaded skin: colours by name, 0x00BBGGRR like a COLORREF.
 struct Skin {
     std::map<std::string, std::uint32_t, std::less<>> colours;
+
+    // The colour of this name, or nothing.
+    std::optional<std::uint32_t> Colour(std::string_view name) const;
 };
 
 // Reads "name=#RRGGBB" lines of the given section ("colours" when none is named); every other

@@ -14,14 +14,6 @@ double Linear(SkinColour channel) {
     return value <= 0.04045 ? value / 12.92 : std::pow((value + 0.055) / 1.055, 2.4);
 }
 
-std::optional<SkinColour> Named(const Skin& skin, const char* name) {
-    auto found = skin.colours.find(name);
-    if (found == skin.colours.end()) {
-        return std::nullopt;
-    }
-    return found->second;
-}
-
 }  // namespace
 
 double RelativeLuminance(SkinColour colour) {
@@ -42,15 +34,15 @@ SkinColour ReadableOn(SkinColour background, std::optional<SkinColour> wanted) {
 }
 
 std::optional<SkinPalette> MakeSkinPalette(const Skin& skin) {
-    auto dialog = Named(skin, "dialog");
+    auto dialog = skin.Colour("dialog");
     if (!dialog) {
         return std::nullopt;
     }
     SkinPalette palette{};
     palette.dialog = *dialog;
-    palette.text = ReadableOn(*dialog, Named(skin, "text"));
-    palette.heading = ReadableOn(*dialog, Named(skin, "heading").value_or(palette.text));
-    palette.accent = Named(skin, "accent").value_or(palette.heading);
+    palette.text = ReadableOn(*dialog, skin.Colour("text"));
+    palette.heading = ReadableOn(*dialog, skin.Colour("heading").value_or(palette.text));
+    palette.accent = skin.Colour("accent").value_or(palette.heading);
     return palette;
 }
 

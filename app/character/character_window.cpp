@@ -31,6 +31,7 @@ namespace {
 
 constexpr UINT kClockPeriodMs = 100;
 constexpr UINT kBlinkFirstMs = 2000;
+constexpr int kMissedAlarmCount = 1;  // one squeak, one round of the mouth
 
 using SetLayeredWindowAttributesFn = BOOL(WINAPI*)(HWND, COLORREF, BYTE, DWORD);
 
@@ -42,6 +43,7 @@ CharacterWindow::CharacterWindow(HWND parent) : ModalDialog(IDD_CHARACTER, paren
     std::string appDirectory;
     GetAppDirectory(appDirectory);
     SetAppPaths(appDirectory);
+    m_schedulerState.SetPath(SchedulerStatePath);
 
     SkinManager& skins = SkinManager::Instance();
     skins.SetOptions(skins.Options() | kSkinOptionDialogs);
@@ -146,6 +148,17 @@ INT_PTR CharacterWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lPara
         case WM_TRAY_NOTIFY:
             OnTrayNotify(wParam, lParam);
             return TRUE;
+        case WM_POWERBROADCAST:
+            OnPowerBroadcast(wParam);
+            return TRUE;
+        case WM_TIMECHANGE:
+            m_scheduler.WalkNow();  // a clock moved by hand or by the time service
+            return FALSE;
+        case WM_ENDSESSION:
+            if (wParam) {
+                m_scheduler.SaveState();  // Windows is ending: no exit command will come
+            }
+            return FALSE;
         case WM_DESTROY:
             OnExit();
             return FALSE;
@@ -227,6 +240,20 @@ void CharacterWindow::FireReminder(std::string message, std::string event) {
     if (!message.empty()) {
         StartAlarm(kReminderAlarmCount, message);
     }
+}
+
+void CharacterWindow::AnnounceMissed(std::vector<MissedReminder> missed) {
+    if (m_missed.Announce(Handle(), missed)) {
+        m_alarm.Start(kMissedAlarmCount);
+    }
+}
+
+// Woken from sleep: what fell due meanwhile is fired or told now, not at the next tick.
+void CharacterWindow::OnPowerBroadcast(WPARAM event) {
+    if (event == PBT_APMRESUMEAUTOMATIC || event == PBT_APMRESUMESUSPEND) {
+        m_scheduler.WalkNow();
+    }
+    SetMessageResult(TRUE);
 }
 
 void CharacterWindow::StartAlarm(int count, const std::string& message) {
@@ -353,6 +380,7 @@ bool CharacterWindow::OnCommand(int id, int) {
 // The modal run ends on the quit message; the window's destruction comes back here, and both
 // steps repeat harmlessly.
 void CharacterWindow::OnExit() {
+    m_scheduler.SaveState();
     m_tray.Remove();
     PostQuitMessage(0);
 }

@@ -13,8 +13,11 @@
 #include "character/alarm.h"
 #include "character/clock_face.h"
 #include "character/tray_icon.h"
+#include "reminders/missed_reminders_dialog.h"
 #include "reminders/reminder_firer.h"
 #include "reminders/reminder_scheduler.h"
+#include "reminders/scheduler_state_file.h"
+#include "reminders/windows_timeline.h"
 #include "ui/gdi.h"
 #include "ui/geometry.h"
 #include "ui/modal_dialog.h"
@@ -22,7 +25,7 @@
 
 class ReminderPopup;
 
-class CharacterWindow : public ModalDialog, public ReminderFirer {
+class CharacterWindow : public ModalDialog, public ReminderFirer, public MissedReminderAnnouncer {
 public:
     explicit CharacterWindow(HWND parent);
 
@@ -30,6 +33,9 @@ public:
     // event's program starts or its recording replays, and a message raises the alarm. Either
     // text may be empty; with both empty only the placement happens.
     void FireReminder(std::string message, std::string event) override;
+    // Reminders that went by unseen: listed in the one "Missed Reminders" window, and the mouth
+    // and squeak once when that window opens. Their events are not run.
+    void AnnounceMissed(std::vector<MissedReminder> missed) override;
     // The alarm: the mouth moves and a squeak sounds every 2 s for count x 2 s, and a popup
     // shows the message.
     void StartAlarm(int count, const std::string& message);
@@ -65,6 +71,7 @@ private:
     void OnConfig();
     void OnHelp();
     void OnExit();
+    void OnPowerBroadcast(WPARAM event);
 
     HICON m_icon = nullptr;  // a shared resource icon: never destroyed
     TrayIcon m_tray;
@@ -82,5 +89,9 @@ private:
     std::string m_appDirectory;
     Alarm m_alarm;
     WindowTimers m_timers;
-    ReminderScheduler m_scheduler{ReminderList, *this, m_timers, CurrentLocalMinute};
+    WindowsTimeline m_timeline;
+    SchedulerStateFile m_schedulerState;  // its path is known once the constructor has run
+    ReminderScheduler m_scheduler{
+        ReminderList, {*this, *this, m_timers, m_timeline, m_schedulerState, CurrentInstant}};
+    MissedRemindersDialog m_missed;
 };

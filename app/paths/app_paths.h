@@ -14,5 +14,7 @@ extern std::string EventConfigPath;     // "eventconfig.ini"
 extern std::string ReminderConfigPath;  // "userconfig.ini"
 extern std::string ProgramPath;         // always "Whiskertime.exe", whatever the file is called
 extern std::string SkinPath;            // "mouse.skin"
+// Where the scheduler keeps the moment it has walked up to; not one of the stores.
+extern std::string SchedulerStatePath;  // "scheduler.state"
 
 void SetAppPaths(const std::string& appDirectory);

@@ -9,6 +9,7 @@
 #define IDD_PROGRAM_EVENT 152
 #define IDD_DO_NOW 153
 #define IDD_RECORDER 155
+#define IDD_MISSED_REMINDERS 160
 
 // Controls
 #ifndef IDC_STATIC
@@ -46,6 +47,8 @@
 #define IDC_END_STUDY 4
 #define IDC_ABOUT_ICON 1100
 #define IDC_ABOUT_VERSION 1101
+// The missed reminders window
+#define IDC_MISSED_LIST 1200
 
 // Icons, menu, bitmaps, cursor
 #define IDI_WHISKERTIME 128

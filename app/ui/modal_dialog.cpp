@@ -4,9 +4,54 @@
 #include "ui/dialog_look.h"
 #include "ui/win_geometry.h"
 
+#include <algorithm>
+#include <vector>
+
 namespace {
 const DialogLook* g_look = nullptr;
-}
+
+// Modeless dialogs get their keys through the running modal loop's message filter: every loop
+// the dialog manager runs offers each message to this thread's filter hooks first.
+class ModelessKeys {
+public:
+    static void Add(HWND dialog) {
+        Instance().m_dialogs.push_back(dialog);
+        if (Instance().m_hook == nullptr) {
+            Instance().m_hook =
+                SetWindowsHookExA(WH_MSGFILTER, &Filter, nullptr, GetCurrentThreadId());
+        }
+    }
+    static void Remove(HWND dialog) {
+        std::vector<HWND>& dialogs = Instance().m_dialogs;
+        dialogs.erase(std::remove(dialogs.begin(), dialogs.end(), dialog), dialogs.end());
+        if (dialogs.empty() && Instance().m_hook != nullptr) {
+            UnhookWindowsHookEx(Instance().m_hook);
+            Instance().m_hook = nullptr;
+        }
+    }
+
+private:
+    static ModelessKeys& Instance() {
+        static ModelessKeys keys;
+        return keys;
+    }
+    static LRESULT CALLBACK Filter(int code, WPARAM wParam, LPARAM lParam) {
+        if (code == MSGF_DIALOGBOX) {
+            MSG* message = reinterpret_cast<MSG*>(lParam);
+            for (HWND dialog : Instance().m_dialogs) {
+                if ((message->hwnd == dialog || IsChild(dialog, message->hwnd)) &&
+                    IsDialogMessageA(dialog, message)) {
+                    return TRUE;
+                }
+            }
+        }
+        return CallNextHookEx(nullptr, code, wParam, lParam);
+    }
+
+    std::vector<HWND> m_dialogs;
+    HHOOK m_hook = nullptr;
+};
+}  // namespace
 
 void ModalDialog::SetLook(const DialogLook* look) {
     g_look = look;
@@ -28,7 +73,22 @@ INT_PTR ModalDialog::DoModal() {
                            &ModalDialog::DialogProc, reinterpret_cast<LPARAM>(this));
 }
 
+bool ModalDialog::OpenModeless(HWND owner) {
+    m_modeless = true;
+    HWND hwnd = CreateDialogParamA(Application::Instance(), MAKEINTRESOURCEA(m_templateId), owner,
+                                   &ModalDialog::DialogProc, reinterpret_cast<LPARAM>(this));
+    if (hwnd == nullptr) {
+        return false;
+    }
+    ModelessKeys::Add(hwnd);
+    return true;
+}
+
 void ModalDialog::EndDialog(INT_PTR result) {
+    if (m_modeless) {
+        DestroyWindow(m_hwnd);
+        return;
+    }
     ::EndDialog(m_hwnd, result);
 }
 
@@ -145,6 +205,9 @@ INT_PTR CALLBACK ModalDialog::DialogProc(HWND hwnd, UINT message, WPARAM wParam,
     }
     INT_PTR result = self->HandleMessage(message, wParam, lParam);
     if (message == WM_NCDESTROY) {
+        if (self->m_modeless) {
+            ModelessKeys::Remove(hwnd);
+        }
         SetWindowLongPtrA(hwnd, DWLP_USER, 0);
         self->m_hwnd = nullptr;
     }

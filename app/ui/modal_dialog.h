@@ -21,6 +21,10 @@ public:
     // A dialog without a parent is owned by the application's main window, which it disables
     // while it runs.
     INT_PTR DoModal();
+    // Opens the dialog without a loop of its own: it lives in whichever loop runs (the
+    // character's), and EndDialog destroys it. Keys reach it as in a modal dialog (Tab, Enter,
+    // Escape). False when it could not be created.
+    bool OpenModeless(HWND owner);
 
     HWND Handle() const { return m_hwnd; }
     int TemplateId() const { return m_templateId; }
@@ -76,4 +80,5 @@ private:
     int m_templateId;
     HWND m_parent;
     HWND m_hwnd = nullptr;
+    bool m_modeless = false;
 };

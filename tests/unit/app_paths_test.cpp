@@ -30,6 +30,7 @@ TEST(AppPaths, JoinsFixedNamesToTheDirectoryAndAlwaysNamesTheProgramWhiskertime)
     EXPECT_EQ(EventConfigPath, R"(E:\bin\eventconfig.ini)");
     EXPECT_EQ(ReminderConfigPath, R"(E:\bin\userconfig.ini)");
     EXPECT_EQ(SkinPath, R"(E:\bin\mouse.skin)");
+    EXPECT_EQ(SchedulerStatePath, R"(E:\bin\scheduler.state)");
     // ...but the auto-start entry names Whiskertime.exe.
     EXPECT_EQ(ProgramPath, R"(E:\bin\Whiskertime.exe)");
 }

@@ -7,6 +7,12 @@
 
 namespace {
 
+// What a program run straight from the build (scripts/run.sh) leaves there is its user's, not
+// the installation's: a test's copy starts without it.
+bool IsDataOfARun(const std::string& name) {
+    return name == "userconfig.ini" || name == "eventconfig.ini" || name == "scheduler.state";
+}
+
 void CopyTree(const std::string& from, const std::string& to) {
     CreateDirectoryA(to.c_str(), nullptr);
     WIN32_FIND_DATAA found;
@@ -16,7 +22,7 @@ void CopyTree(const std::string& from, const std::string& to) {
     }
     do {
         std::string name = found.cFileName;
-        if (name == "." || name == "..") {
+        if (name == "." || name == ".." || IsDataOfARun(name)) {
             continue;
         }
         if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
@@ -58,6 +64,11 @@ AppInstance::~AppInstance() {
 }
 
 bool AppInstance::Start(const std::string& workingDirectory) {
+    if (m_process.hProcess != nullptr) {  // started before: that run has ended
+        CloseHandle(m_process.hThread);
+        CloseHandle(m_process.hProcess);
+        m_process = {};
+    }
     std::string program = m_directory.Path() + m_programName;
     std::string commandLine = "\"" + program + "\"";
     std::string cwd = workingDirectory.empty() ? m_directory.Path() : workingDirectory;

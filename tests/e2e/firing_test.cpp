@@ -6,6 +6,9 @@
 //   "hidden": a one-time reminder with a message; its character was hidden.
 //   "events": an every-day reminder with a program event and a one-time reminder with a study
 //             event whose recording is cut after a button's down; neither has a message.
+//   "closed": started and ended before the minute, its reminder for the minute written then
+//             (with a message and a program event); started again once the minute is over, it
+//             tells of the reminder as missed and runs no event, and a third start tells nothing.
 #include <gtest/gtest.h>
 
 #include <windows.h>
@@ -103,6 +106,17 @@ TEST(Firing, RemindersOfTheComingMinuteFireOnceWithinItsFirstSecondsAndRunTheirE
     const std::string started = events.Directory() + "started.txt";
     SetEnvironmentVariableA("WHISKERTIME_RECORD_OPEN", started.c_str());
 
+    // Ended before the minute: it keeps the moment it had looked up to.
+    AppInstance closed;
+    const std::string closedRecord = closed.Directory() + "scheduler.state";
+    ASSERT_TRUE(closed.Start());
+    ASSERT_EQ(closed.Exit(), 0);
+    ASSERT_TRUE(FileExists(closedRecord));
+    WriteWholeFile(closed.Directory() + "userconfig.ini",
+                   ReminderSection(OneTime(due), "Told when back", "program"));
+    WriteWholeFile(closed.Directory() + "eventconfig.ini",
+                   "[EVENTCONFIG]\r\nprogram=" + WindowsPath(RECORD_OPEN_EXE) + "\r\n");
+
     MouseObserver observer;  // the replay's clicks land nowhere
     ASSERT_TRUE(told.Start());
     ASSERT_TRUE(hidden.Start());
@@ -190,6 +204,34 @@ TEST(Firing, RemindersOfTheComingMinuteFireOnceWithinItsFirstSecondsAndRunTheirE
     EXPECT_EQ(buttons[0].pt.x, 320);
     EXPECT_EQ(buttons[0].pt.y, 180);
     EXPECT_EQ(buttons[1].message, static_cast<unsigned>(WM_LBUTTONUP));
+
+    // Back once the minute is over: the reminder is told as missed, and its program not started.
+    while (std::time(nullptr) < minuteStart + 61) {
+        Sleep(200);
+    }
+    const std::string closedStarted = closed.Directory() + "started.txt";
+    SetEnvironmentVariableA("WHISKERTIME_RECORD_OPEN", closedStarted.c_str());
+    ASSERT_TRUE(closed.Start());
+    HWND missed = WaitForDialogOf(closed, "Missed Reminders", 20000);
+    ASSERT_NE(missed, nullptr);
+    DialogDriver missedWindow(closed, missed);
+    ASSERT_EQ(missedWindow.RowCount(IDC_MISSED_LIST), 1);
+    EXPECT_EQ(missedWindow.RowText(IDC_MISSED_LIST, 0, 0), OneTime(due));
+    EXPECT_EQ(missedWindow.RowText(IDC_MISSED_LIST, 0, 1), "Told when back");
+    EXPECT_EQ(missedWindow.RowText(IDC_MISSED_LIST, 0, 2), "program");
+    Sleep(1000);  // a program it started would have written its note by now
+    EXPECT_FALSE(FileExists(closedStarted)) << "the missed reminder's program was started";
+    // Enter closes it, through the character's own modal loop.
+    PostMessageA(missedWindow.Item(IDOK), WM_KEYDOWN, VK_RETURN, 0);
+    EXPECT_TRUE(WaitFor([&] { return !IsWindow(missed); }, 5000));
+    ASSERT_EQ(closed.Exit(), 0);
+    // A third start has nothing to tell: its first walk rewrites the record, and no window opens.
+    const std::string record = ReadWholeFile(closedRecord);
+    ASSERT_TRUE(closed.Start());
+    EXPECT_TRUE(WaitFor([&] { return ReadWholeFile(closedRecord) != record; }, 20000));
+    Sleep(500);
+    EXPECT_EQ(FindDialogOf(closed.ProcessId(), "Missed Reminders"), nullptr);
+    EXPECT_FALSE(FileExists(closedStarted));
     SetEnvironmentVariableA("WHISKERTIME_RECORD_OPEN", nullptr);
 }
 

@@ -86,6 +86,8 @@ for f in Whiskertime.exe Scurrylog.dll zizi.wav mouse.skin Help Uninstall.exe; d
 done
 check "the reminder survives the uninstall" cmp -s "$work/store.ini" "$dir/userconfig.ini"
 check "the recording survives the uninstall" test -f "$dir/StudyEvent/mine.sty"
+# The installed program kept the moment it last looked at the reminders; it stays with them.
+check "the scheduler's record survives the uninstall" test -f "$dir/scheduler.state"
 check "no Run value is left" bash -c "! wine reg query '$run_key' /v whiskertime >/dev/null 2>&1"
 check "no entry in the installed programs is left" \
     bash -c "! wine reg query '$uninstall_key' >/dev/null 2>&1"

@@ -2,10 +2,15 @@
 // Whiskertime (a visible dialog of the artwork's size) and, asked to, ends it with "exit".
 //   find_character          exits 0 once the character shows (within 20 s), 1 otherwise
 //   find_character exit     sends "exit" to the character and waits until it is gone
+//   find_character window CAPTION SECONDS
+//                           exits 0 once a dialog with that caption shows (within so many
+//                           seconds), 1 otherwise
 #include <windows.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
+#include <utility>
 
 #include "resources/resource.h"
 
@@ -36,9 +41,43 @@ HWND WaitForCharacter(DWORD timeoutMs) {
     }
 }
 
+BOOL CALLBACK FindCaption(HWND hwnd, LPARAM param) {
+    auto* wanted = reinterpret_cast<std::pair<const char*, HWND>*>(param);
+    char cls[16] = {};
+    GetClassNameA(hwnd, cls, sizeof cls);
+    char caption[128] = {};
+    GetWindowTextA(hwnd, caption, sizeof caption);
+    if (std::strcmp(cls, "#32770") == 0 && IsWindowVisible(hwnd) &&
+        std::strcmp(caption, wanted->first) == 0) {
+        wanted->second = hwnd;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+int WaitForWindow(const char* caption, DWORD timeoutMs) {
+    DWORD start = GetTickCount();
+    for (;;) {
+        std::pair<const char*, HWND> wanted{caption, nullptr};
+        EnumWindows(FindCaption, reinterpret_cast<LPARAM>(&wanted));
+        if (wanted.second != nullptr) {
+            std::printf("\"%s\" shows\n", caption);
+            return 0;
+        }
+        if (GetTickCount() - start > timeoutMs) {
+            std::printf("no \"%s\" shows\n", caption);
+            return 1;
+        }
+        Sleep(100);
+    }
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
+    if (argc > 3 && std::strcmp(argv[1], "window") == 0) {
+        return WaitForWindow(argv[2], static_cast<DWORD>(std::atoi(argv[3])) * 1000);
+    }
     HWND character = WaitForCharacter(20000);
     if (character == nullptr) {
         std::printf("no character shows\n");

@@ -1,5 +1,6 @@
-// Stands in for the desktop's HTML viewer in the end-to-end checks: writes the command line it
-// was started with to the file named by WHISKERTIME_RECORD_OPEN, then ends.
+// Stands in for the desktop's HTML viewer and for program events in the end-to-end checks: adds
+// a line with its own path and the arguments it was started with to the file named by
+// WHISKERTIME_RECORD_OPEN, then ends. Copies under other names tell apart which one ran.
 #include <windows.h>
 
 #include <cstdio>
@@ -9,8 +10,13 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR commandLine, int) {
     if (GetEnvironmentVariableA("WHISKERTIME_RECORD_OPEN", target, MAX_PATH) == 0) {
         return 1;
     }
-    if (FILE* file = std::fopen(target, "wb")) {
+    char self[MAX_PATH] = {};
+    GetModuleFileNameA(nullptr, self, MAX_PATH);
+    if (FILE* file = std::fopen(target, "ab")) {
+        std::fputs(self, file);
+        std::fputs(" ", file);
         std::fputs(commandLine, file);
+        std::fputs("\r\n", file);
         std::fclose(file);
     }
     return 0;

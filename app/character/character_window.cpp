@@ -3,7 +3,6 @@
 #include <shellapi.h>
 
 #include <algorithm>
-#include <ctime>
 #include <memory>
 
 #include "character/about_dialog.h"
@@ -316,21 +315,19 @@ void CharacterWindow::OnHelp() {
 // the digits that changed since the last tick or paint are drawn: an idle character costs next to
 // nothing, and the time still shows at most one tick late.
 void CharacterWindow::OnClockTick() {
-    // The system clock's own count is cheap to ask; the run-time's time functions consult the
-    // time zone on every call, so they are asked only when a new second has begun.
+    // The system clock's own count is cheap to ask; the local time takes the time zone's rules,
+    // so it is asked only when a new second has begun.
     FILETIME system{};
     GetSystemTimeAsFileTime(&system);
     const unsigned long long second =
         (static_cast<unsigned long long>(system.dwHighDateTime) << 32 | system.dwLowDateTime) /
         10000000;
     if (second != m_clockSecond) {
-        std::time_t now = std::time(nullptr);
-        if (const std::tm* local = std::localtime(&now)) {
-            m_clockSecond = second;
-            m_hour = local->tm_hour;
-            m_minute = local->tm_min;
-            m_second = local->tm_sec;
-        }
+        const LocalDateTime local = CurrentLocalTime();
+        m_clockSecond = second;
+        m_hour = local.hour;
+        m_minute = local.minute;
+        m_second = local.second;
     }
     const std::array<int, 6> digits = ClockDigits(m_hour, m_minute, m_second);
     const std::array<bool, 6> changed = m_clockCells.Update(digits);

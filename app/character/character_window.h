@@ -8,7 +8,6 @@
 #include <array>
 #include <string>
 
-#include <ctime>
 
 #include "character/alarm.h"
 #include "character/clock_face.h"

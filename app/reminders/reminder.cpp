@@ -1,5 +1,7 @@
 #include "reminder.h"
 
+#include "reminders/reminder_timeline.h"
+
 #include <climits>
 #include <cstdio>
 #include <string_view>
@@ -100,10 +102,8 @@ LocalMinute ToLocalMinute(const std::tm& local) {
 }
 
 LocalMinute CurrentLocalMinute() {
-    std::time_t now = std::time(nullptr);
-    // Only the UI thread reads the clock this way, so the shared buffer of localtime is safe.
-    const std::tm* local = std::localtime(&now);
-    return local ? ToLocalMinute(*local) : LocalMinute{};
+    const LocalDateTime now = CurrentLocalTime();
+    return {now.year, now.month, now.day, now.hour, now.minute};
 }
 
 int CompareWithNow(std::int32_t year, std::int32_t month, std::int32_t day, std::int32_t hour,

@@ -34,6 +34,11 @@ protected:
     ~LocalTimeline() = default;
 };
 
+// The local time now, as the platform tells it: the system's own on Windows (so the clock, the
+// settings window and the scheduler agree, whatever the run-time's TZ variable says), the C
+// run-time's elsewhere.
+LocalDateTime CurrentLocalTime();
+
 // Calendar arithmetic on the proleptic Gregorian calendar.
 int DaysInMonth(int year, int month);
 std::int64_t DaysFromCivil(int year, int month, int day);  // 1970-01-01 is day 0

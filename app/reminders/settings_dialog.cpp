@@ -1,13 +1,13 @@
 #include "reminders/settings_dialog.h"
 
 #include <cstdio>
-#include <ctime>
 
 #include "paths/app_paths.h"
 #include "reminders/auto_start.h"
 #include "reminders/reminder.h"
 #include "reminders/reminder_entry.h"
 #include "reminders/reminder_store.h"
+#include "reminders/reminder_timeline.h"
 #include "resources/resource.h"
 #include "ui/message_box.h"
 
@@ -15,12 +15,6 @@ namespace {
 
 constexpr UINT kClockDisplayMs = 1000;
 constexpr UINT kDueMarkMs = 10000;
-
-std::tm LocalNow() {
-    std::time_t now = std::time(nullptr);
-    const std::tm* local = std::localtime(&now);
-    return local ? *local : std::tm{};
-}
 
 }  // namespace
 
@@ -48,12 +42,12 @@ BOOL SettingsDialog::OnInitDialog() {
     m_events.Attach(hwnd);
     CheckDlgButton(hwnd, IDC_AUTO_START, IsAutoStartOn() ? BST_CHECKED : BST_UNCHECKED);
 
-    const std::tm local = LocalNow();
-    m_year = local.tm_year + 1900;
-    m_month = local.tm_mon + 1;
-    m_day = local.tm_mday;
-    m_hour = local.tm_hour;
-    m_minute = local.tm_min;
+    const LocalDateTime local = CurrentLocalTime();
+    m_year = local.year;
+    m_month = local.month;
+    m_day = local.day;
+    m_hour = local.hour;
+    m_minute = local.minute;
     m_fields.Write(hwnd);  // the clock shows nothing until its first tick
 
     SetTimer(hwnd, ID_TIMER_CLOCK_DISPLAY, kClockDisplayMs, nullptr);
@@ -141,10 +135,10 @@ bool SettingsDialog::IsStateLegend(int controlId) const {
 }
 
 void SettingsDialog::OnClockDisplay() {
-    const std::tm local = LocalNow();
+    const LocalDateTime local = CurrentLocalTime();
     char text[64];
-    std::snprintf(text, sizeof text, "%d-%02d-%02d %02d:%02d:%02d", local.tm_year + 1900,
-                  local.tm_mon + 1, local.tm_mday, local.tm_hour, local.tm_min, local.tm_sec);
+    std::snprintf(text, sizeof text, "%d-%02d-%02d %02d:%02d:%02d", local.year, local.month,
+                  local.day, local.hour, local.minute, local.second);
     m_currentTimeText = text;
     SetDlgItemTextA(Handle(), IDC_CURRENT_TIME, text);
 }

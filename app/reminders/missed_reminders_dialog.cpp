@@ -3,7 +3,9 @@
 #include <commctrl.h>
 
 #include "resources/resource.h"
+#include "ui/geometry.h"
 #include "ui/list_controls.h"
+#include "ui/win_geometry.h"
 
 MissedRemindersDialog::MissedRemindersDialog() : ModalDialog(IDD_MISSED_REMINDERS, nullptr) {}
 
@@ -39,7 +41,25 @@ BOOL MissedRemindersDialog::OnInitDialog() {
     list.AddColumn(1, "Message", width - time - event);
     list.AddColumn(2, "Event", event);
     FillRows();
+    Place();
     return TRUE;
+}
+
+void MissedRemindersDialog::Place() const {
+    RECT workArea{};
+    SystemParametersInfoA(SPI_GETWORKAREA, 0, &workArea, 0);
+    RECT window{};
+    GetWindowRect(Handle(), &window);
+    const Size size{ToRect(window).Width(), ToRect(window).Height()};
+    HWND owner = GetWindow(Handle(), GW_OWNER);
+    RECT ownerRect{};
+    Point at{};
+    if (owner != nullptr && IsWindowVisible(owner) && GetWindowRect(owner, &ownerRect)) {
+        at = BesidePosition(size, ToRect(ownerRect), ToRect(workArea));
+    } else {
+        at = CentredPosition(size, ToRect(workArea), ToRect(workArea));
+    }
+    SetWindowPos(Handle(), nullptr, at.x, at.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void MissedRemindersDialog::FillRows() const {

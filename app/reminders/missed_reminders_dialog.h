@@ -22,9 +22,12 @@ public:
 
 protected:
     BOOL OnInitDialog() override;
+    // Beside the character, so its mouth is seen to open; centred on the screen when it is hidden.
+    bool PlacesItself() const override { return true; }
 
 private:
     void FillRows() const;
+    void Place() const;
 
     std::vector<MissedReminder> m_rows;  // oldest first
 };

@@ -32,3 +32,9 @@ struct Size {
 // The top-left corner that centres a window of `size` over `area`, then moved as little as
 // needed to lie inside `bounds` (its top-left corner wins when the window is larger).
 Point CentredPosition(Size size, const Rect& area, const Rect& bounds);
+
+// The top-left corner that puts a window of `size` beside `owner`, never over it when there is
+// room: to its left, else to its right, bottoms aligned; else below or above it (on the side with
+// more room), centred across it. Always moved as little as needed to lie inside `bounds`, so
+// where there is no room at all it covers the owner's far end (a character's feet, not its face).
+Point BesidePosition(Size size, const Rect& owner, const Rect& bounds);

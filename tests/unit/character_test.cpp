@@ -98,6 +98,27 @@ TEST(CentredPosition, CentresOverTheAreaAndKeepsInsideTheBounds) {
     EXPECT_EQ(CentredPosition({2000, 1000}, screen, screen), (Point{0, 0}));
 }
 
+TEST(BesidePosition, BesideTheOwnerWhereThereIsRoomBottomsAlignedInsideTheBounds) {
+    const Rect workArea{0, 0, 1024, 748};
+    const Size window{510, 244};
+    struct Case {
+        const char* where;
+        Rect owner;
+        Point expected;
+    };
+    for (const Case& c : {
+             Case{"at the taskbar's corner: to its left", {799, 443, 1024, 748}, {289, 504}},
+             Case{"at the left edge: to its right", {0, 300, 225, 605}, {225, 361}},
+             Case{"high up: bottoms aligned but kept inside", {600, -100, 825, 205}, {90, 0}},
+             Case{"low down: kept inside", {600, 600, 825, 905}, {90, 504}},
+             Case{"no room either side: below it", {300, 100, 700, 405}, {245, 405}},
+             Case{"nor below: above it", {300, 500, 700, 740}, {245, 256}},
+             Case{"centred on a small screen: over its feet", {399, 221, 624, 526}, {257, 504}},
+         }) {
+        EXPECT_EQ(BesidePosition(window, c.owner, workArea), c.expected) << c.where;
+    }
+}
+
 }  // namespace
 
 #include "events/do_now_placement.h"

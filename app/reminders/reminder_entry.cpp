@@ -1,5 +1,7 @@
 #include "reminders/reminder_entry.h"
 
+#include "reminders/reminder_timeline.h"
+
 NewReminder MakeNewReminder(const ReminderEntry& entry, const std::vector<Reminder>& reminders,
                             const LocalMinute& now) {
     NewReminder made;
@@ -8,7 +10,10 @@ NewReminder MakeNewReminder(const ReminderEntry& entry, const std::vector<Remind
         r.timeText = FormatEveryDayText(entry.hour, entry.minute);
         r.colour = ColourEveryDay;
     } else {
-        if (CompareReminderMinute(entry.year, entry.month, entry.day, entry.hour, entry.minute,
+        // A date the calendar lacks (31 April, 30 February) would never come: refused as a past
+        // minute is.
+        if (entry.day > DaysInMonth(entry.year, entry.month) ||
+            CompareReminderMinute(entry.year, entry.month, entry.day, entry.hour, entry.minute,
                                   now) != TimeLater) {
             made.refusal = kTimeErrorMessage;
             return made;

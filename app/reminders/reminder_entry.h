@@ -30,10 +30,10 @@ struct NewReminder {
 };
 
 // The tests of "Add Remind" in their fixed order, after the boxes passed their checks: a one-time
-// minute that is now or past is a "Time Error"; neither message nor event is refused next; then a
-// time text that equals, or is contained in, any listed reminder's is a "Time Repeat" (so a new
-// every-day reminder clashes with every reminder of its hour and minute, a new one-time reminder
-// only with its very date and time).
+// minute that is now or past, or on a date the calendar lacks, is a "Time Error"; neither message
+// nor event is refused next; then a time text that equals, or is contained in, any listed
+// reminder's is a "Time Repeat" (so a new every-day reminder clashes with every reminder of its
+// hour and minute, a new one-time reminder only with its very date and time).
 NewReminder MakeNewReminder(const ReminderEntry& entry, const std::vector<Reminder>& reminders,
                             const LocalMinute& now);
 

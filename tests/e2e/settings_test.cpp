@@ -236,7 +236,7 @@ TEST_F(SettingsTest, AutoStartSetsAndDeletesTheRunValue) {
     Open();
     EXPECT_EQ(IsDlgButtonChecked(m_settings->Handle(), IDC_AUTO_START), BST_UNCHECKED);
     EXPECT_EQ(m_settings->Click(IDC_AUTO_START), "");
-    EXPECT_EQ(AutoStartValue(), m_app.Directory() + "Whiskertime.exe");
+    EXPECT_EQ(AutoStartValue(), "\"" + m_app.Directory() + "Whiskertime.exe\"");
     // Opened again, the box shows it.
     PostMessageA(m_settings->Handle(), WM_COMMAND, IDCANCEL, 0);
     ASSERT_TRUE(WaitFor([&] { return !m_settings->IsOpen(); }, 5000));

@@ -62,6 +62,15 @@ INSTANTIATE_TEST_SUITE_P(
                 ColourPending},
         AddCase{"this minute", OneTime(2026, 12, 10, 15, 30), {}, "Time Error"},
         AddCase{"a past year", OneTime(2025, 12, 31, 23, 59), {}, "Time Error"},
+        AddCase{"31 April", OneTime(2027, 4, 31, 8, 0), {}, "Time Error"},
+        AddCase{"30 February", OneTime(2028, 2, 30, 8, 0), {}, "Time Error"},
+        AddCase{"29 February of a common year", OneTime(2027, 2, 29, 8, 0), {}, "Time Error"},
+        AddCase{"29 February of a leap year",
+                OneTime(2028, 2, 29, 8, 0),
+                {},
+                "",
+                "2028-02-29 08:00",
+                ColourPending},
         // The time is tested before the message, the message before the repeat.
         AddCase{"past and empty", OneTime(2026, 12, 10, 15, 0, "", ""), {}, "Time Error"},
         AddCase{"nothing to remind",
@@ -85,12 +94,7 @@ INSTANTIATE_TEST_SUITE_P(
                 OneTime(2027, 3, 2, 12, 0),
                 {{"2027-03-02 12:00", "x", ""}},
                 "Time Repeat"},
-        AddCase{"31 February of a future year",
-                OneTime(2027, 2, 31, 10, 0),
-                {},
-                "",
-                "2027-02-31 10:00",
-                ColourPending}),
+        AddCase{"31 February of a future year", OneTime(2027, 2, 31, 10, 0), {}, "Time Error"}),
     CaseName());
 
 TEST(SettingsColours, AtOpeningAndWhenTheMinuteComes) {

@@ -6,17 +6,19 @@ CaptureSession::~CaptureSession() {
     }
 }
 
-bool CaptureSession::Start(const std::string& libraryPath) {
+CaptureSession::Started CaptureSession::Start(const std::string& libraryPath) {
     Library library(libraryPath.c_str());
     auto install = library.Find<InstallMouseHookFunction>(kInstallMouseHookName);
     auto end = library.Find<EndMouseHookFunction>(kEndMouseHookName);
     if (install == nullptr || end == nullptr) {
-        return false;  // unloaded again as `library` goes
+        return Started::NoLibrary;  // unloaded again as `library` goes
+    }
+    if (install() == nullptr) {
+        return Started::HookRefused;  // with no hook, ending would only write an empty recording
     }
     m_library = std::move(library);
     m_end = end;
-    install();
-    return true;
+    return Started::Yes;
 }
 
 bool CaptureSession::End() {

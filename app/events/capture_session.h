@@ -15,9 +15,13 @@ public:
     CaptureSession(const CaptureSession&) = delete;
     CaptureSession& operator=(const CaptureSession&) = delete;
 
-    // Loads the library and starts capturing. False, with nothing loaded, when the library cannot
-    // be loaded or lacks either export.
-    bool Start(const std::string& libraryPath);
+    enum class Started {
+        Yes,
+        NoLibrary,    // it cannot be loaded, or lacks either export
+        HookRefused,  // it loaded, but the platform refused its hook: nothing would be recorded
+    };
+    // Loads the library and starts capturing. Unless it says Yes, nothing stays loaded.
+    Started Start(const std::string& libraryPath);
     // Stops capturing, has the library write "study.tmp", and unloads it (the next capture
     // starts with an empty list). Returns whether the whole recording was written.
     bool End();

@@ -2,6 +2,8 @@
 
 #include <commdlg.h>
 
+#include "events/event_name.h"
+#include "events/event_registry.h"
 #include "resources/resource.h"
 #include "ui/handles.h"
 #include "ui/message_box.h"
@@ -54,9 +56,15 @@ void ProgramEventDialog::OnOpen() {
 
 void ProgramEventDialog::OnOK() {
     m_fields.Read(Handle());
-    if (!m_name.empty() && !m_path.empty()) {
-        EndDialog(IDOK);
+    if (m_name.empty() || m_path.empty()) {
+        ShowMessage(Handle(), "Please Input Program Event Name add open a program");
         return;
     }
-    ShowMessage(Handle(), "Please Input Program Event Name add open a program");
+    // A name the registry cannot hold, or a study event's, whose recording it would orphan.
+    if (!IsEventNameAllowed(m_name, EventNameUse::Program,
+                            EventRegistry::LookupEventPath(m_name))) {
+        ShowMessage(Handle(), kNameClashMessage);
+        return;
+    }
+    EndDialog(IDOK);
 }

@@ -1,5 +1,6 @@
 #include "events/recorder_dialog.h"
 
+#include "events/event_name.h"
 #include "events/event_registry.h"
 #include "events/study_event_path.h"
 #include "paths/app_paths.h"
@@ -40,12 +41,24 @@ void RecorderDialog::Enter(State state) {
     EnableWindow(GetDlgItem(hwnd, IDOK), state == State::Recorded);
 }
 
-// A library that cannot be loaded, or lacks either export, leaves the dialog Ready, silently.
+// A library that cannot be loaded, or lacks either export, leaves the dialog Ready, silently; one
+// whose hook the platform refuses is told, since the user would otherwise record nothing.
 void RecorderDialog::OnStartStudy() {
-    if (m_state != State::Ready || !m_capture.Start(m_appDirectory + "Scurrylog.dll")) {
+    if (m_state != State::Ready) {
         return;
     }
-    Enter(State::Recording);
+    switch (m_capture.Start(m_appDirectory + "Scurrylog.dll")) {
+        case CaptureSession::Started::Yes:
+            Enter(State::Recording);
+            break;
+        case CaptureSession::Started::HookRefused:
+            ShowMessage(Handle(),
+                        "Whiskertime could not watch the mouse, so nothing would be recorded.\n"
+                        "Please try Start Study again.");
+            break;
+        case CaptureSession::Started::NoLibrary:
+            break;
+    }
 }
 
 // One dialog makes one recording, unless it could not be written: then it is Ready again.
@@ -72,17 +85,28 @@ void RecorderDialog::OnOK() {
         ShowMessage(Handle(), "Please Input Study Event Name");
         return;
     }
-    // A name that would leave the recordings folder, or that no file may have, clashes too.
+    // A name the registry or a file cannot hold, one the registry holds already (in any letter
+    // case), and one whose recording file exists all clash.
     std::optional<std::string> recording = StudyEventFilePath(m_appDirectory, name);
+    if (!recording ||
+        !IsEventNameAllowed(name, EventNameUse::Study, EventRegistry::LookupEventPath(name))) {
+        ShowMessage(Handle(), kNameClashMessage);
+        return;
+    }
+    CreateDirectoryA((m_appDirectory + "StudyEvent").c_str(), nullptr);  // where it was deleted
     const std::string recorded = m_appDirectory + "study.tmp";
-    if (!recording || !CopyFileA(recorded.c_str(), recording->c_str(), TRUE)) {
-        ShowMessage(Handle(), "Name Clash Please Over Again Input Name");
+    if (!CopyFileA(recorded.c_str(), recording->c_str(), TRUE)) {
+        ShowMessage(Handle(), kNameClashMessage);
+        return;
+    }
+    // Only a stored event lets the recording go: a failed store keeps "study.tmp" and this
+    // dialog, and a second "OK" tries again.
+    if (!EventRegistry::StoreEvent(name, *recording)) {
+        DeleteFileA(recording->c_str());
+        ShowWriteFailure(Handle(), EventConfigPath);
         return;
     }
     DeleteFileA(recorded.c_str());
-    if (!EventRegistry::StoreEvent(name, *recording)) {
-        ShowWriteFailure(Handle(), EventConfigPath);
-    }
     EndDialog(IDOK);
 }
 

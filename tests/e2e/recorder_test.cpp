@@ -40,6 +40,24 @@ bool HasModule(HANDLE process, const char* name) {
     return false;
 }
 
+// The names of the files in a folder, sorted.
+std::vector<std::string> FolderListing(const std::string& folder) {
+    std::vector<std::string> names;
+    WIN32_FIND_DATAA found;
+    HANDLE search = FindFirstFileA((folder + "*").c_str(), &found);
+    if (search == INVALID_HANDLE_VALUE) {
+        return names;
+    }
+    do {
+        if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) {
+            names.push_back(found.cFileName);
+        }
+    } while (FindNextFileA(search, &found));
+    FindClose(search);
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
 class RecorderTest : public testing::Test {
 protected:
     void SetUp() override { MoveMouseTo(20, 20); }
@@ -153,24 +171,51 @@ TEST_F(RecorderTest, TheWholeRoadOfARecordingFromTheSettingsWindowToDoNow) {
 }
 
 TEST_F(RecorderTest, NamesThatClashOrWouldLeaveTheFolderAreRefusedAndAnotherIsTaken) {
+    const std::string events = "[EVENTCONFIG]\r\nBackup=C:\\tools\\backup.exe\r\n";
+    WriteWholeFile(Path("eventconfig.ini"), events);
     ASSERT_TRUE(m_app.Start());
     WriteWholeFile(Path("StudyEvent\\Taken.sty"), "an earlier recording");
     OpenRecorder();
     Record({{200, 150}});
     EXPECT_EQ(m_recorder->Click(IDC_END_STUDY), "");
     EXPECT_EQ(m_recorder->Click(IDOK), "Please Input Study Event Name");
-    for (const char* name : {"Taken", "..\\evil", "sub\\dir", "a:b", "star*", "pipe|"}) {
+    for (const char* name : {"Taken", "..\\evil", "sub\\dir", "a:b", "star*", "pipe|", "a=b", "[x",
+                             ";x", " lead", "trail ", "CON", "nul.txt", "LPT3", "backup"}) {
         m_recorder->SetText(IDC_EVENT_NAME, name);
         EXPECT_EQ(m_recorder->Click(IDOK), kClash) << name;
         EXPECT_EQ(Buttons(), (std::vector<bool>{false, false, true})) << "still Recorded";
     }
     EXPECT_FALSE(FileExists(Path("evil.sty")));
     EXPECT_EQ(ReadWholeFile(Path("StudyEvent\\Taken.sty")), "an earlier recording");
-    EXPECT_EQ(ProfileValue(Path("eventconfig.ini"), "EVENTCONFIG", "..\\evil"), "<none>");
+    EXPECT_EQ(ReadWholeFile(Path("eventconfig.ini")), events) << "byte for byte";
+    EXPECT_EQ(FolderListing(Path("StudyEvent\\")), std::vector<std::string>{"Taken.sty"});
     m_recorder->SetText(IDC_EVENT_NAME, "Fresh");
     m_recorder->Click(IDOK, true);
     ASSERT_NE(WaitForFreshSettings(), nullptr);
     EXPECT_TRUE(FileExists(Path("StudyEvent\\Fresh.sty")));
+}
+
+TEST_F(RecorderTest, ASaveTheRegistryRefusesKeepsTheRecordingAndASecondOKStoresIt) {
+    OpenRecorder();
+    RemoveDirectoryA(Path("StudyEvent").c_str());  // gone since the start: made again on save
+    Record({{240, 160}});
+    EXPECT_EQ(m_recorder->Click(IDC_END_STUDY), "");
+    m_recorder->SetText(IDC_EVENT_NAME, "Kept");
+    HANDLE held = CreateFileA(Path("eventconfig.ini").c_str(), GENERIC_READ | GENERIC_WRITE, 0,
+                              nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    ASSERT_NE(held, INVALID_HANDLE_VALUE);
+    std::string told = m_recorder->Click(IDOK);
+    CloseHandle(held);
+    EXPECT_NE(told.find(Path("eventconfig.ini")), std::string::npos) << told;
+    EXPECT_EQ(Buttons(), (std::vector<bool>{false, false, true})) << "still Recorded";
+    EXPECT_TRUE(FileExists(Path("study.tmp"))) << "the recording is kept";
+    EXPECT_FALSE(FileExists(Path("StudyEvent\\Kept.sty"))) << "no recording registered nowhere";
+    m_recorder->Click(IDOK, true);
+    ASSERT_NE(WaitForFreshSettings(), nullptr);
+    EXPECT_TRUE(FileExists(Path("StudyEvent\\Kept.sty")));
+    EXPECT_FALSE(FileExists(Path("study.tmp")));
+    EXPECT_EQ(ProfileValue(Path("eventconfig.ini"), "EVENTCONFIG", "Kept"),
+              Path("StudyEvent\\Kept.sty"));
 }
 
 TEST_F(RecorderTest, CancelWhileRecordingEndsTheCaptureAndOpensTheSettingsAgain) {

@@ -74,6 +74,22 @@ protected:
         return times;
     }
 
+    // Picks the program in "Add Program Event" through the system's open-file dialog.
+    void ChooseProgram(const DialogDriver& program, const std::string& path) const {
+        program.Click(IDC_OPEN_PROGRAM, true);
+        HWND open = WaitForDialogOf(m_app, "Open");
+        ASSERT_NE(open, nullptr);
+        for (int id : {1148, 1152}) {  // the file name box: a combo box or an edit, by style
+            if (HWND box = GetDlgItem(open, id)) {
+                SendMessageA(box, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(path.c_str()));
+            }
+        }
+        PostMessageA(open, WM_COMMAND, IDOK, 0);
+        ASSERT_TRUE(WaitFor([&] { return !IsWindow(open); }, 5000));
+        ASSERT_TRUE(WaitFor([&] { return program.Text(IDC_PROGRAM_PATH) == path; }, 3000))
+            << program.Text(IDC_PROGRAM_PATH);
+    }
+
     AppInstance m_app;
     std::unique_ptr<DialogDriver> m_settings;
 };
@@ -327,19 +343,8 @@ TEST_F(SettingsTest, AddProgramEventAsksForANameAndAProgramThenListsAndStoresIt)
     EXPECT_EQ(program.Click(IDOK), "Please Input Program Event Name add open a program");
 
     // "Open": the system's open-file dialog; a typed name is taken as it is.
-    program.Click(IDC_OPEN_PROGRAM, true);
-    HWND open = WaitForDialogOf(m_app, "Open");
-    ASSERT_NE(open, nullptr);
     const std::string chosen = m_app.Directory() + "notes.exe";
-    for (int id : {1148, 1152}) {  // the file name box: a combo box or an edit, by dialog style
-        if (HWND box = GetDlgItem(open, id)) {
-            SendMessageA(box, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(chosen.c_str()));
-        }
-    }
-    PostMessageA(open, WM_COMMAND, IDOK, 0);
-    ASSERT_TRUE(WaitFor([&] { return !IsWindow(open); }, 5000));
-    ASSERT_TRUE(WaitFor([&] { return program.Text(IDC_PROGRAM_PATH) == chosen; }, 3000))
-        << program.Text(IDC_PROGRAM_PATH);
+    ChooseProgram(program, chosen);
     EXPECT_EQ(program.Text(IDC_EVENT_NAME), "Notes") << "the typed name survives";
 
     program.Click(IDOK, true);
@@ -347,6 +352,34 @@ TEST_F(SettingsTest, AddProgramEventAsksForANameAndAProgramThenListsAndStoresIt)
     ASSERT_TRUE(WaitFor([&] { return m_settings->ListEntries(IDC_EVENT_LIST).size() == 2; }, 3000));
     EXPECT_EQ(m_settings->ListEntries(IDC_EVENT_LIST).back(), "Notes");
     EXPECT_EQ(ProfileValue(Path("eventconfig.ini"), "EVENTCONFIG", "Notes"), chosen);
+}
+
+TEST_F(SettingsTest, AddProgramEventRefusesNamesTheRegistryCannotHoldAndARecordingsName) {
+    const std::string events = "[EVENTCONFIG]\r\nWalk=" + Path("StudyEvent\\Walk.sty") +
+                               "\r\nBackup=C:\\old\\backup.exe\r\n";
+    WriteWholeFile(Path("StudyEvent\\Walk.sty"), "a recording");
+    Open("", events);
+    m_settings->Click(IDC_ADD_PROGRAM_EVENT, true);
+    HWND dialog = WaitForDialogOf(m_app, "Add Program Event");
+    ASSERT_NE(dialog, nullptr);
+    DialogDriver program(m_app, dialog);
+    const std::string chosen = m_app.Directory() + "tool.exe";
+    ChooseProgram(program, chosen);
+    for (const char* name : {"a=b", "[x", ";x", " lead", "trail ", "CON", "nul.txt", "COM1", "a\\b",
+                             "what?", "walk", "Walk"}) {
+        program.SetText(IDC_EVENT_NAME, name);
+        EXPECT_EQ(program.Click(IDOK), "Name Clash Please Over Again Input Name") << name;
+        EXPECT_TRUE(IsWindow(dialog)) << name;
+    }
+    EXPECT_EQ(ReadWholeFile(Path("eventconfig.ini")), events) << "byte for byte";
+    EXPECT_EQ(ReadWholeFile(Path("StudyEvent\\Walk.sty")), "a recording");
+    // A program event added anew under its own name (in any letter case) takes the new program.
+    program.SetText(IDC_EVENT_NAME, "backup");
+    program.Click(IDOK, true);
+    ASSERT_TRUE(WaitFor([&] { return !IsWindow(dialog); }, 5000));
+    EXPECT_EQ(ProfileValue(Path("eventconfig.ini"), "EVENTCONFIG", "Backup"), chosen);
+    EXPECT_EQ(ProfileValue(Path("eventconfig.ini"), "EVENTCONFIG", "Walk"),
+              Path("StudyEvent\\Walk.sty"));
 }
 
 TEST_F(SettingsTest, DoNowFiresTheMessageAndClosesTheWindow) {

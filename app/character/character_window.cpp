@@ -346,7 +346,23 @@ void CharacterWindow::OnClockTick() {
     }
 }
 
+// "config", "Do Now" and "about" while one of the program's dialogs is open: a second settings
+// window over the first would edit the list behind the first one's rows, and a second recorder
+// would capture over the first. The open dialog comes to the front instead.
+bool CharacterWindow::BringOpenDialogToFront() {
+    ModalDialog* open = ModalDialog::Innermost();
+    if (open == nullptr || open == this) {
+        return false;
+    }
+    BringToFront(open->Handle());
+    return true;
+}
+
 bool CharacterWindow::OnCommand(int id, int) {
+    if ((id == ID_MENU_DO_NOW || id == ID_MENU_CONFIG || id == ID_MENU_ABOUT) &&
+        BringOpenDialogToFront()) {
+        return true;
+    }
     switch (id) {
         case ID_MENU_SHOW_MOUSE:
             ShowMouse();

@@ -68,6 +68,7 @@ private:
     void OnClockTick();
     void OnBlinkStep();
     void OnConfig();
+    bool BringOpenDialogToFront();
     void OnHelp();
     void OnExit();
     void OnPowerBroadcast(WPARAM event);

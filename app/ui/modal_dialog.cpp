@@ -9,6 +9,7 @@
 
 namespace {
 const DialogLook* g_look = nullptr;
+std::vector<ModalDialog*> g_modal;  // the modal dialogs now open, outermost first
 
 // Modeless dialogs get their keys through the running modal loop's message filter: every loop
 // the dialog manager runs offers each message to this thread's filter hooks first.
@@ -52,6 +53,23 @@ private:
     HHOOK m_hook = nullptr;
 };
 }  // namespace
+
+ModalDialog* ModalDialog::Innermost() {
+    return g_modal.empty() ? nullptr : g_modal.back();
+}
+
+void ModalDialog::BringToFront(HWND window) {
+    if (IsIconic(window)) {
+        ShowWindow(window, SW_RESTORE);
+    }
+    ShowWindow(window, SW_SHOW);
+    // A message box or an open-file dialog over it is what takes the input.
+    HWND popup = GetLastActivePopup(window);
+    if (popup != nullptr && IsWindowVisible(popup) && IsWindowEnabled(popup)) {
+        window = popup;
+    }
+    SetForegroundWindow(window);
+}
 
 void ModalDialog::SetLook(const DialogLook* look) {
     g_look = look;
@@ -163,6 +181,9 @@ INT_PTR ModalDialog::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             return OnControlColour(message, reinterpret_cast<HDC>(wParam),
                                    reinterpret_cast<HWND>(lParam));
         case WM_INITDIALOG: {
+            if (!m_modeless) {
+                g_modal.push_back(this);
+            }
             BOOL focusDefault = OnInitDialog();
             if (const DialogLook* look = Look()) {
                 look->Dress(m_hwnd);
@@ -208,6 +229,7 @@ INT_PTR CALLBACK ModalDialog::DialogProc(HWND hwnd, UINT message, WPARAM wParam,
         if (self->m_modeless) {
             ModelessKeys::Remove(hwnd);
         }
+        g_modal.erase(std::remove(g_modal.begin(), g_modal.end(), self), g_modal.end());
         SetWindowLongPtrA(hwnd, DWLP_USER, 0);
         self->m_hwnd = nullptr;
     }

@@ -29,6 +29,12 @@ public:
     HWND Handle() const { return m_hwnd; }
     int TemplateId() const { return m_templateId; }
 
+    // The modal dialog opened last of those still open (the innermost modal loop's), or null.
+    static ModalDialog* Innermost();
+    // Brings the window to the front: restored if minimised, shown, and made the active window (or
+    // the message box or other dialog it has open is).
+    static void BringToFront(HWND window);
+
 protected:
     // The message handlers. Each returns the dialog procedure's result; the defaults do what the
     // dialog manager does by itself.

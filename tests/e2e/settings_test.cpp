@@ -225,6 +225,52 @@ TEST_F(SettingsTest, DeleteRemindDeletesOnlyTheTopmostOfTheSelectedRows) {
     EXPECT_EQ(ProfileValue(Path("userconfig.ini"), "2999-01-01 04:00", "MESSAGE"), "d");
 }
 
+// The process's visible dialogs but the character, by caption.
+std::vector<std::string> OpenDialogs(const AppInstance& app) {
+    struct Search {
+        DWORD processId;
+        HWND character;
+        std::vector<std::string> captions;
+    } search{app.ProcessId(), app.CharacterWindow(), {}};
+    EnumWindows(
+        [](HWND hwnd, LPARAM param) -> BOOL {
+            auto* s = reinterpret_cast<Search*>(param);
+            DWORD pid = 0;
+            GetWindowThreadProcessId(hwnd, &pid);
+            char cls[16] = {};
+            GetClassNameA(hwnd, cls, sizeof cls);
+            char caption[64] = {};
+            GetWindowTextA(hwnd, caption, sizeof caption);
+            if (pid == s->processId && hwnd != s->character && IsWindowVisible(hwnd) &&
+                std::string(cls) == "#32770") {
+                s->captions.push_back(caption);
+            }
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    return search.captions;
+}
+
+TEST_F(SettingsTest, WhileItIsOpenTheMenuOpensNoSecondWindowAndExitEndsCleanly) {
+    Open(ReminderSection("2999-01-01 01:00", "a") + ReminderSection("2999-01-01 02:00", "b") +
+         ReminderSection("03:00", "c"));
+    for (int command : {ID_MENU_CONFIG, ID_MENU_DO_NOW, ID_MENU_ABOUT}) {
+        m_app.PostCommand(command);
+    }
+    // Once the commands have been handled: a message sent now comes back after them.
+    DWORD_PTR result = 0;
+    SendMessageTimeoutA(m_app.CharacterWindow(), WM_NULL, 0, 0, SMTO_NORMAL, 5000, &result);
+    Sleep(500);
+    EXPECT_EQ(OpenDialogs(m_app), std::vector<std::string>{"Config"});
+    EXPECT_EQ(GetForegroundWindow(), m_settings->Handle()) << "brought to the front";
+    // The rows still are the store's.
+    m_settings->SelectRows(IDC_REMINDER_LIST, {0});
+    EXPECT_EQ(m_settings->Click(IDC_DELETE_REMIND), "");
+    EXPECT_EQ(RowTimes(), (std::vector<std::string>{"2999-01-01 02:00", "03:00"}));
+    EXPECT_EQ(Store(), ReminderSection("2999-01-01 02:00", "b") + ReminderSection("03:00", "c"));
+    EXPECT_EQ(m_app.Exit(), 0) << "exit with the window open";
+}
+
 TEST_F(SettingsTest, DeleteBeforeRemindRemovesEveryRedReminderAndNothingElse) {
     Open(ReminderSection("2009-03-01 08:00", "red") + ReminderSection("12:00", "blue") +
          ReminderSection("2010-01-01 10:00", "red too") +

@@ -2,7 +2,12 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <string>
+
 #include "character/character_window.h"
+#include "character/single_instance.h"
+#include "paths/app_paths.h"
+#include "resources/resource.h"
 #include "ui/application.h"
 
 class ReminderApp : public Application {
@@ -12,7 +17,18 @@ public:
         INITCOMMONCONTROLSEX controls{sizeof(INITCOMMONCONTROLSEX), ICC_WIN95_CLASSES};
         InitCommonControlsEx(&controls);
 
+        // One running copy per installation: a second start shows the first one's character at
+        // its place, and ends.
+        std::string directory;
+        GetAppDirectory(directory);
+        SingleInstance instance(directory);
+        if (!instance.IsFirst()) {
+            instance.PostToFirst(ID_MENU_SHOW_MOUSE, 5000);
+            return false;
+        }
+
         CharacterWindow character(nullptr);
+        character.SetInstance(&instance);
         SetMainWindow(&character);
         character.DoModal();
         SetMainWindow(nullptr);

@@ -11,6 +11,7 @@
 #include "character/picture.h"
 #include "character/reminder_popup.h"
 #include "character/reminder_popup_recipe.h"
+#include "character/single_instance.h"
 #include "events/do_now_dialog.h"
 #include "events/event_launcher.h"
 #include "events/event_registry.h"
@@ -58,6 +59,15 @@ BOOL CharacterWindow::OnInitDialog() {
     // No taskbar button and no Alt+Tab entry.
     LONG exStyle = GetWindowLongA(hwnd, GWL_EXSTYLE);
     SetWindowLongA(hwnd, GWL_EXSTYLE, (exStyle & ~WS_EX_APPWINDOW) | WS_EX_TOOLWINDOW);
+
+    // Never shown (the window has no title bar): it names the installation, so that its
+    // installer can find this copy and end it as "exit" does before it replaces the files.
+    std::string installation;
+    GetAppDirectory(installation);
+    SetWindowTextA(hwnd, ("Whiskertime " + installation).c_str());
+    if (m_instance != nullptr) {
+        m_instance->Publish(hwnd);
+    }
 
     m_tray.Add(hwnd, LoadIconA(Application::Instance(), MAKEINTRESOURCEA(IDI_WHISKERTIME)));
     ListenForTaskbarRestarts();

@@ -8,7 +8,6 @@
 #include <array>
 #include <string>
 
-
 #include "character/alarm.h"
 #include "character/clock_face.h"
 #include "character/tray_icon.h"
@@ -23,6 +22,7 @@
 #include "ui/window_timers.h"
 
 class ReminderPopup;
+class SingleInstance;
 
 class CharacterWindow : public ModalDialog, public ReminderFirer, public MissedReminderAnnouncer {
 public:
@@ -42,6 +42,8 @@ public:
     void ShowReminderPopup(const std::string& message);
     // "show mouse": above the right end of the taskbar, topmost and visible.
     void ShowMouse();
+    // The installation's guard, told of the character once it exists; optional, must outlive it.
+    void SetInstance(SingleInstance* instance) { m_instance = instance; }
 
 protected:
     BOOL OnInitDialog() override;
@@ -94,4 +96,5 @@ private:
     ReminderScheduler m_scheduler{
         ReminderList, {*this, *this, m_timers, m_timeline, m_schedulerState, CurrentInstant}};
     MissedRemindersDialog m_missed;
+    SingleInstance* m_instance = nullptr;
 };

@@ -50,4 +50,42 @@ TEST(Startup, RunsUnderAnotherNameFromAnotherDirectoryWithoutSkinOrStores) {
     }
 }
 
+TEST(Startup, ASecondStartShowsTheFirstCopysCharacterAndEndsWhileAnotherFolderRunsItsOwn) {
+    AppInstance first;
+    ASSERT_TRUE(first.Start());
+    first.PostCommand(ID_MENU_HIDE_MOUSE);
+    ASSERT_TRUE(WaitFor([&] { return !IsWindowVisible(first.CharacterWindow()); }, 5000));
+
+    // The same installation started again, as the Start menu does after the auto start.
+    std::string program = first.Directory() + "Whiskertime.exe";
+    std::string commandLine = "\"" + program + "\"";
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION second{};
+    ASSERT_TRUE(CreateProcessA(program.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0,
+                               nullptr, first.Directory().c_str(), &startup, &second));
+    EXPECT_EQ(WaitForSingleObject(second.hProcess, 10000), WAIT_OBJECT_0) << "it ends";
+    DWORD code = 1;
+    GetExitCodeProcess(second.hProcess, &code);
+    EXPECT_EQ(code, 0u);
+    CloseHandle(second.hThread);
+    CloseHandle(second.hProcess);
+    EXPECT_TRUE(WaitFor([&] { return IsWindowVisible(first.CharacterWindow()) != FALSE; }, 5000))
+        << "the first copy's character shows";
+    RECT r{};
+    GetWindowRect(first.CharacterWindow(), &r);
+    EXPECT_EQ(r.left, 799) << "at its place";
+    EXPECT_EQ(r.top, 443);
+    EXPECT_TRUE(first.IsRunning());
+
+    // Another folder is another installation, with files of its own: it runs alongside.
+    AppInstance other;
+    ASSERT_TRUE(other.Start());
+    Sleep(500);
+    EXPECT_TRUE(other.IsRunning());
+    EXPECT_TRUE(first.IsRunning());
+    EXPECT_EQ(other.Exit(), 0);
+    EXPECT_EQ(first.Exit(), 0);
+}
+
 }  // namespace

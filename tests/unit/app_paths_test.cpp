@@ -1,4 +1,5 @@
 #include "paths/app_paths.h"
+#include "paths/instance_name.h"
 
 #include <gtest/gtest.h>
 
@@ -40,3 +41,19 @@ TEST(AppPaths, AnUnknownDirectoryLeavesBareFileNames) {
     EXPECT_EQ(ReminderConfigPath, "userconfig.ini");
     EXPECT_EQ(ProgramPath, "Whiskertime.exe");
 }
+
+namespace {
+
+TEST(InstanceObjectName, OneNamePerFolderWhateverItsLetterCase) {
+    const std::string tools = InstanceObjectName(R"(C:\Tools\Clock\)");
+    EXPECT_EQ(tools.rfind("Local\\Whiskertime-", 0), 0u) << tools;
+    EXPECT_EQ(tools.size(), std::string("Local\\Whiskertime-").size() + 16);
+    EXPECT_EQ(InstanceObjectName(R"(c:\tools\clock\)"), tools);
+    EXPECT_EQ(InstanceObjectName("C:/Tools/Clock/"), tools);
+    EXPECT_NE(InstanceObjectName(R"(C:\Tools\Clock2\)"), tools);
+    EXPECT_NE(InstanceObjectName(R"(D:\Tools\Clock\)"), tools);
+    EXPECT_EQ(InstanceObjectName(R"(C:\Tools\Clock\)", "-window"), tools + "-window");
+    EXPECT_EQ(tools.find('\\', 6), std::string::npos) << "one backslash only, after Local";
+}
+
+}  // namespace

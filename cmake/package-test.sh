@@ -69,12 +69,24 @@ check "the installed program shows its character" wine "$finder" exit
 printf '[2030-01-01 08:00]\r\nMESSAGE=kept across upgrades\r\nEVENT=\r\n' > "$work/store.ini"
 cp "$work/store.ini" "$dir/userconfig.ini"
 printf 'recording' > "$dir/StudyEvent/mine.sty"
+printf '# my own colours\r\ndialog=#102030\r\n' > "$work/skin"
+cp "$work/skin" "$dir/mouse.skin"
 wine reg add "$run_key" /v whiskertime /d "$win_dir\\Whiskertime.exe" /f >/dev/null 2>&1
+# The upgrade ends the running copy first, as its "exit" does (Wine would let it write over the
+# running file; Windows would not).
+running() { pgrep -f 'Programs.Whiskertime.Whiskertime\.exe' >/dev/null; }
+wine "$dir/Whiskertime.exe" >/dev/null 2>&1 &
+wine "$finder" >/dev/null 2>&1
+check "the installed program runs before the upgrade" running
 wine "$installer" /S >/dev/null 2>&1
+check "the upgrade ended the running copy" bash -c "! pgrep -f 'Programs.Whiskertime.Whiskertime\\.exe' >/dev/null"
+check "an edited mouse.skin survives the upgrade" cmp -s "$work/skin" "$dir/mouse.skin"
 check "the reminder survives an upgrade" cmp -s "$work/store.ini" "$dir/userconfig.ini"
 check "the program is there after the upgrade" test -f "$dir/Whiskertime.exe"
 # As the list of installed programs runs it: the uninstaller hands over to a copy of itself, which
 # can delete the original; wait for that copy to finish.
+wine "$dir/Whiskertime.exe" >/dev/null 2>&1 &
+wine "$finder" >/dev/null 2>&1
 wine "$dir/Uninstall.exe" /S >/dev/null 2>&1
 for _ in $(seq 100); do
     [ -e "$dir/Uninstall.exe" ] || [ -e "$dir/Whiskertime.exe" ] || break
@@ -84,6 +96,7 @@ sleep 1
 for f in Whiskertime.exe Scurrylog.dll zizi.wav mouse.skin Help Uninstall.exe; do
     check "uninstalled $f" test ! -e "$dir/$f"
 done
+check "the uninstall ended the running copy" bash -c "! pgrep -f 'Programs.Whiskertime.Whiskertime\\.exe' >/dev/null"
 check "the reminder survives the uninstall" cmp -s "$work/store.ini" "$dir/userconfig.ini"
 check "the recording survives the uninstall" test -f "$dir/StudyEvent/mine.sty"
 # The installed program kept the moment it last looked at the reminders; it stays with them.

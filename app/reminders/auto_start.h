@@ -4,6 +4,6 @@
 // Whether the value exists (the key is created when it is missing).
 bool IsAutoStartOn();
 
-// Sets the value to ProgramPath in quotes, or deletes it. Failures are not reported: the check box keeps
-// the mark the user gave it.
+// Sets the value to ProgramPath in quotes, or deletes it. Failures are not reported: the check box
+// keeps the mark the user gave it.
 void SetAutoStart(bool on);

@@ -70,7 +70,7 @@ Alarm::~Alarm() {
 
 void Alarm::Squeak() const {
     if (!m_sound) {
-        m_sound = Library("winmm.dll");
+        m_sound = Library::System("winmm.dll");
     }
     if (auto playSound = m_sound.Find<PlaySoundFn>("PlaySoundA")) {
         playSound(m_squeakPath.c_str(), nullptr, SND_ASYNC);

@@ -245,7 +245,7 @@ void CharacterWindow::FireReminder(std::string message, std::string event) {
     if (IsWindowVisible(Handle())) {
         ShowMouse();  // a hidden character stays hidden
     }
-    RunEventPath(Handle(), EventRegistry::LookupEventPath(event), PlaybackPath);
+    RunEventPath(EventRegistry::LookupEventPath(event), PlaybackPath);
     if (!message.empty()) {
         StartAlarm(kReminderAlarmCount, message);
     }

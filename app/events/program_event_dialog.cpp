@@ -31,7 +31,7 @@ bool ProgramEventDialog::OnCommand(int id, int) {
 void ProgramEventDialog::OnOpen() {
     // The common dialogs are loaded only when asked for: they bring the printing stack with
     // them, which the program otherwise never needs.
-    Library dialogs("comdlg32.dll");
+    Library dialogs = Library::System("comdlg32.dll");
     using GetOpenFileNameFn = BOOL(WINAPI*)(OPENFILENAMEA*);
     auto getOpenFileName = dialogs.Find<GetOpenFileNameFn>("GetOpenFileNameA");
     if (getOpenFileName == nullptr) {

@@ -111,7 +111,7 @@ private:
 }  // namespace
 
 void PlayRecording(const std::string& path) {
-    Library user32("user32.dll");
+    Library user32 = Library::System("user32.dll");
     if (!user32) {
         return;
     }

@@ -217,5 +217,7 @@ void DialogSkin::PaintPicture(HWND picture, HDC dc) const {
     gdi::MemoryDC scratch(dc);
     scratch.Select(image);
     COLORREF flat = GetPixel(scratch.Get(), 0, 0);
-    TransparentBlt(dc, x, y, size.cx, size.cy, scratch.Get(), 0, 0, size.cx, size.cy, flat);
+    // gdi32's own, not msimg32's: a system library loaded by name could be found beside the
+    // program first.
+    GdiTransparentBlt(dc, x, y, size.cx, size.cy, scratch.Get(), 0, 0, size.cx, size.cy, flat);
 }

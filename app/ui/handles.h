@@ -3,6 +3,7 @@
 
 #include <windows.h>
 
+#include <string>
 #include <utility>
 
 // A handle closed with CloseHandle. Both null and INVALID_HANDLE_VALUE mean "none", since the
@@ -62,6 +63,18 @@ public:
     Library() = default;
     explicit Library(const char* path) : m_module(LoadLibraryA(path)) {}
     ~Library() { Reset(); }
+
+    // A library of the system, by its full path in the system folder: never a file of that name
+    // that someone put beside the program, which the search order would find first.
+    static Library System(const char* name) {
+        char folder[MAX_PATH] = {};
+        UINT length = GetSystemDirectoryA(folder, MAX_PATH);
+        if (length == 0 || length >= MAX_PATH) {
+            return Library();
+        }
+        std::string path = std::string(folder, length) + "\\" + name;
+        return Library(path.c_str());
+    }
     Library(Library&& other) noexcept : m_module(std::exchange(other.m_module, nullptr)) {}
     Library& operator=(Library&& other) noexcept {
         if (this != &other) {

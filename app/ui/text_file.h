@@ -3,11 +3,18 @@
 // would cost an idle program memory all day.
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 
-// The whole file, byte for byte; false when it cannot be opened or read.
-bool ReadTextFile(const std::string& path, std::string& text);
+// The program's text files are small; one far larger than any the program writes (gigabytes) is
+// not read at all, so that it cannot exhaust memory at start-up.
+inline constexpr std::size_t kLargestTextFile = 64u << 20;
+
+// The whole file, byte for byte; false when it cannot be opened or read, or holds more than
+// `largest` bytes.
+bool ReadTextFile(const std::string& path, std::string& text,
+                  std::size_t largest = kLargestTextFile);
 
 // Calls `line` for every line of the text in order. A line ends at LF, and a CR right before the
 // LF is not part of it; a last line without LF still counts; nothing follows a final LF.

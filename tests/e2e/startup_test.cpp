@@ -88,4 +88,21 @@ TEST(Startup, ASecondStartShowsTheFirstCopysCharacterAndEndsWhileAnotherFolderRu
     EXPECT_EQ(first.Exit(), 0);
 }
 
+TEST(Startup, AStoreAndASkinOfAbsurdSizeDoNotStopTheStart) {
+    AppInstance app;
+    for (const char* name : {"userconfig.ini", "mouse.skin"}) {
+        HANDLE file = CreateFileA((app.Directory() + name).c_str(), GENERIC_WRITE, 0, nullptr,
+                                  CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+        ASSERT_NE(file, INVALID_HANDLE_VALUE);
+        LARGE_INTEGER size{};
+        size.QuadPart = 3ll << 30;  // gigabytes: no room for them in memory, nor a reason
+        SetFilePointerEx(file, size, nullptr, FILE_BEGIN);
+        SetEndOfFile(file);
+        CloseHandle(file);
+    }
+    ASSERT_TRUE(app.Start());
+    EXPECT_TRUE(app.IsRunning());
+    EXPECT_EQ(app.Exit(), 0);
+}
+
 }  // namespace

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <string>
 #include <vector>
 
@@ -29,6 +30,25 @@ TEST(ForEachLine, SplitsAtLineFeedsAndDropsTheCarriageReturnBeforeOne) {
 TEST(ReadTextFile, AMissingFileIsNoText) {
     std::string text = "kept";
     EXPECT_FALSE(ReadTextFile("/nonexistent/whiskertime/userconfig.ini", text));
+}
+
+TEST(ReadTextFile, AFileLargerThanTheLimitIsNotReadAtAll) {
+    const std::string path = testing::TempDir() + "whiskertime_large.ini";
+    {
+        std::FILE* file = std::fopen(path.c_str(), "wb");
+        ASSERT_NE(file, nullptr);
+        const std::string block(100000, 'x');
+        for (int i = 0; i < 3; ++i) {
+            std::fwrite(block.data(), 1, block.size(), file);
+        }
+        std::fclose(file);
+    }
+    std::string text;
+    EXPECT_TRUE(ReadTextFile(path, text, 300000));
+    EXPECT_EQ(text.size(), 300000u);
+    EXPECT_FALSE(ReadTextFile(path, text, 299999));
+    EXPECT_TRUE(text.empty());
+    std::remove(path.c_str());
 }
 
 }  // namespace

@@ -7,7 +7,7 @@ PACKAGES=(
     cmake ninja-build clang libclang-rt-14-dev
     googletest libgtest-dev libbenchmark-dev
     g++-mingw-w64-x86-64-posix wine wine64
-    xvfb x11-utils imagemagick nsis faketime clang-format
+    xvfb x11-utils imagemagick nsis faketime clang-format clang-tidy
 )
 
 # Installs whichever of the packages are missing (needs root on a fresh machine).

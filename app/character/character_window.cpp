@@ -279,7 +279,7 @@ void CharacterWindow::ShowReminderPopup(const std::string& message) {
         }
     });
     if (popup->Open(Handle())) {
-        popup.release();  // it owns itself until its window is gone
+        static_cast<void>(popup.release());  // it owns itself until its window is gone
     } else {
         CurrentPopup = nullptr;
     }

@@ -41,7 +41,7 @@ void RunEventPath(const std::string& path, std::string& playbackPath) {
             auto copy = std::make_unique<std::string>(path);
             HANDLE thread = CreateThread(nullptr, 0, &StartProgram, copy.get(), 0, nullptr);
             if (thread != nullptr) {
-                copy.release();  // the thread's now
+                static_cast<void>(copy.release());  // the thread's now
                 CloseHandle(thread);
             }
             break;

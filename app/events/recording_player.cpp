@@ -152,7 +152,7 @@ bool StartRecordingPlayback(const std::string& path) {
     if (!thread) {
         return false;
     }
-    copy.release();       // the thread owns it now
-    CloseHandle(thread);  // detached: nothing waits for a playback
+    static_cast<void>(copy.release());  // the thread owns it now
+    CloseHandle(thread);                // detached: nothing waits for a playback
     return true;
 }

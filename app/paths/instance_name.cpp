@@ -16,7 +16,8 @@ std::string InstanceObjectName(std::string_view appDirectory, std::string_view s
         hash *= 1099511628211ull;
     }
     char text[64];
-    std::snprintf(text, sizeof text, "Local\\Whiskertime-%016llx",
-                  static_cast<unsigned long long>(hash));
+    // 16 hex digits always fit.
+    static_cast<void>(std::snprintf(text, sizeof text, "Local\\Whiskertime-%016llx",
+                                    static_cast<unsigned long long>(hash)));
     return std::string(text) + std::string(suffix);
 }

@@ -8,7 +8,7 @@ bool IsLeapYear(int year) {
 
 // How far from the platform's answer the clock's jump over a skipped minute is looked for; daylight
 // saving moves clocks by an hour, a few zones by two.
-constexpr Instant kJumpSearchSeconds = 3 * 3600;
+constexpr Instant kJumpSearchSeconds = Instant{3} * 3600;
 
 }  // namespace
 

@@ -137,8 +137,9 @@ bool SettingsDialog::IsStateLegend(int controlId) const {
 void SettingsDialog::OnClockDisplay() {
     const LocalDateTime local = CurrentLocalTime();
     char text[64];
-    std::snprintf(text, sizeof text, "%d-%02d-%02d %02d:%02d:%02d", local.year, local.month,
-                  local.day, local.hour, local.minute, local.second);
+    static_cast<void>(std::snprintf(text, sizeof text, "%d-%02d-%02d %02d:%02d:%02d", local.year,
+                                    local.month, local.day, local.hour, local.minute,
+                                    local.second));
     m_currentTimeText = text;
     SetDlgItemTextA(Handle(), IDC_CURRENT_TIME, text);
 }

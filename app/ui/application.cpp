@@ -8,7 +8,7 @@ HINSTANCE g_instance = nullptr;
 ModalDialog* g_mainWindow = nullptr;
 }  // namespace
 
-Application::Application() {
+Application::Application() noexcept {
     g_application = this;
 }
 

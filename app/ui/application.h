@@ -7,7 +7,7 @@ class ModalDialog;
 
 class Application {
 public:
-    Application();
+    Application() noexcept;
     virtual ~Application();
     Application(const Application&) = delete;
     Application& operator=(const Application&) = delete;

@@ -245,6 +245,17 @@ TEST_F(RecorderTest, ALibraryWithoutItsExportsLeavesTheRecorderReady) {
     EXPECT_FALSE(HasModule(m_app.Process(), "Scurrylog.dll")) << "unloaded again";
 }
 
+TEST_F(RecorderTest, AHookThePlatformRefusesIsToldAndTheRecorderStaysReady) {
+    ASSERT_TRUE(
+        CopyFileA(WindowsPath(REFUSING_HOOK_DLL).c_str(), Path("Scurrylog.dll").c_str(), FALSE));
+    OpenRecorder();
+    std::string told = m_recorder->Click(IDC_START_STUDY);
+    EXPECT_NE(told.find("could not watch the mouse"), std::string::npos) << told;
+    EXPECT_EQ(Buttons(), (std::vector<bool>{true, false, false})) << "Ready, not recording";
+    EXPECT_FALSE(HasModule(m_app.Process(), "Scurrylog.dll")) << "unloaded again";
+    EXPECT_FALSE(FileExists(Path("study.tmp"))) << "nothing recorded, nothing written";
+}
+
 TEST_F(RecorderTest, ARecordingThatCannotBeWrittenIsToldAndTheRecorderIsReadyAgain) {
     OpenRecorder();
     Record({{220, 180}});

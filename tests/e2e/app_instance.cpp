@@ -115,36 +115,36 @@ int AppInstance::Exit(DWORD timeoutMs) {
     return static_cast<int>(code);
 }
 
-namespace {
-
-struct DialogSearch {
-    DWORD processId;
-    const char* caption;
-    HWND found;
-};
-
-BOOL CALLBACK FindDialog(HWND hwnd, LPARAM param) {
-    auto* search = reinterpret_cast<DialogSearch*>(param);
-    DWORD pid = 0;
-    GetWindowThreadProcessId(hwnd, &pid);
-    char cls[16] = {};
-    GetClassNameA(hwnd, cls, sizeof cls);
-    char title[128] = {};
-    GetWindowTextA(hwnd, title, sizeof title);
-    if (pid == search->processId && IsWindowVisible(hwnd) && std::string(cls) == "#32770" &&
-        (search->caption == nullptr || search->caption == std::string(title))) {
-        search->found = hwnd;
-        return FALSE;
-    }
-    return TRUE;
+std::vector<HWND> DialogsOf(DWORD processId) {
+    struct Search {
+        DWORD processId;
+        std::vector<HWND> found;
+    } search{processId, {}};
+    EnumWindows(
+        [](HWND hwnd, LPARAM param) -> BOOL {
+            auto* s = reinterpret_cast<Search*>(param);
+            DWORD pid = 0;
+            GetWindowThreadProcessId(hwnd, &pid);
+            char cls[16] = {};
+            GetClassNameA(hwnd, cls, sizeof cls);
+            if (pid == s->processId && IsWindowVisible(hwnd) && std::string(cls) == "#32770") {
+                s->found.push_back(hwnd);
+            }
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    return search.found;
 }
 
-}  // namespace
-
 HWND FindDialogOf(DWORD processId, const char* caption) {
-    DialogSearch search{processId, caption, nullptr};
-    EnumWindows(FindDialog, reinterpret_cast<LPARAM>(&search));
-    return search.found;
+    for (HWND dialog : DialogsOf(processId)) {
+        char title[128] = {};
+        GetWindowTextA(dialog, title, sizeof title);
+        if (caption == nullptr || caption == std::string(title)) {
+            return dialog;
+        }
+    }
+    return nullptr;
 }
 
 std::string ReminderSection(const std::string& time, const std::string& message,

@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include <string>
+#include <vector>
 
 #include "temp_directory.h"
 
@@ -44,6 +45,8 @@ private:
     HWND m_window = nullptr;
 };
 
+// The visible dialogs of the process, the character among them, in the desktop's order.
+std::vector<HWND> DialogsOf(DWORD processId);
 // A visible dialog of the process, with this caption (any when null); null when there is none.
 HWND FindDialogOf(DWORD processId, const char* caption = nullptr);
 

@@ -227,28 +227,15 @@ TEST_F(SettingsTest, DeleteRemindDeletesOnlyTheTopmostOfTheSelectedRows) {
 
 // The process's visible dialogs but the character, by caption.
 std::vector<std::string> OpenDialogs(const AppInstance& app) {
-    struct Search {
-        DWORD processId;
-        HWND character;
-        std::vector<std::string> captions;
-    } search{app.ProcessId(), app.CharacterWindow(), {}};
-    EnumWindows(
-        [](HWND hwnd, LPARAM param) -> BOOL {
-            auto* s = reinterpret_cast<Search*>(param);
-            DWORD pid = 0;
-            GetWindowThreadProcessId(hwnd, &pid);
-            char cls[16] = {};
-            GetClassNameA(hwnd, cls, sizeof cls);
+    std::vector<std::string> captions;
+    for (HWND dialog : DialogsOf(app.ProcessId())) {
+        if (dialog != app.CharacterWindow()) {
             char caption[64] = {};
-            GetWindowTextA(hwnd, caption, sizeof caption);
-            if (pid == s->processId && hwnd != s->character && IsWindowVisible(hwnd) &&
-                std::string(cls) == "#32770") {
-                s->captions.push_back(caption);
-            }
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&search));
-    return search.captions;
+            GetWindowTextA(dialog, caption, sizeof caption);
+            captions.push_back(caption);
+        }
+    }
+    return captions;
 }
 
 TEST_F(SettingsTest, WhileItIsOpenTheMenuOpensNoSecondWindowAndExitEndsCleanly) {

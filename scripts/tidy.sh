@@ -2,7 +2,7 @@
 # scripts/tidy.sh: the static analysis of .clang-tidy over the program's and the capture
 # library's sources, as the Win32 build compiles them (the cores too, since that build has
 # them), and the native build's own clock file. Prints each finding; exits 1 when there is any.
-# Needs both builds configured; scripts/test.sh runs it.
+# Needs both builds configured; scripts/test.sh runs it. TIDY_JOBS sets how many run at once (2).
 set -u
 source "$(dirname "$0")/common.sh"
 gcc_dir=$(dirname "$(x86_64-w64-mingw32-g++-posix -print-libgcc-file-name)")
@@ -14,7 +14,7 @@ args=(--quiet --extra-arg=--target=x86_64-w64-mingw32
 findings=$(mktemp)
 cd "$ROOT" || exit 1
 git ls-files 'app/*.cpp' 'common/*.cpp' 'capture/*.cpp' | grep -v 'local_clock_crt' |
-    xargs -P2 -n4 clang-tidy -p "$BUILD/win32" "${args[@]}" 2>/dev/null |
+    xargs -P"${TIDY_JOBS:-2}" -n4 clang-tidy -p "$BUILD/win32" "${args[@]}" 2>/dev/null |
     grep -E '^/.*: (warning|error):' >> "$findings"
 clang-tidy --quiet -p "$BUILD/native" app/reminders/local_clock_crt.cpp 2>/dev/null |
     grep -E '^/.*: (warning|error):' >> "$findings"

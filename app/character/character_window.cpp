@@ -327,11 +327,7 @@ void CharacterWindow::OnHelp() {
 void CharacterWindow::OnClockTick() {
     // The system clock's own count is cheap to ask; the local time takes the time zone's rules,
     // so it is asked only when a new second has begun.
-    FILETIME system{};
-    GetSystemTimeAsFileTime(&system);
-    const unsigned long long second =
-        (static_cast<unsigned long long>(system.dwHighDateTime) << 32 | system.dwLowDateTime) /
-        10000000;
+    const Instant second = CurrentInstant();
     if (second != m_clockSecond) {
         const LocalDateTime local = CurrentLocalTime();
         m_clockSecond = second;

@@ -85,7 +85,7 @@ private:
     int m_hour = 0;
     int m_minute = 0;
     int m_second = 0;
-    unsigned long long m_clockSecond = 0;  // the system clock's second that the fields show
+    Instant m_clockSecond = 0;  // the system clock's second that the fields show
     ClockCells m_clockCells;
     std::array<gdi::Bitmap, 10> m_digits;
     std::string m_appDirectory;

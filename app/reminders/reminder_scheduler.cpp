@@ -8,16 +8,6 @@ namespace {
 
 constexpr Instant kMinute = 60;
 
-Instant FloorDiv(Instant value, Instant by) {
-    Instant q = value / by;
-    return (value % by != 0 && value < 0) ? q - 1 : q;
-}
-
-// Local minutes begin where UTC minutes do: zone offsets are whole minutes.
-Instant MinuteStart(Instant t) {
-    return FloorDiv(t, kMinute) * kMinute;
-}
-
 }  // namespace
 
 ReminderScheduler::ReminderScheduler(std::vector<Reminder>& reminders, Services services)
@@ -108,8 +98,7 @@ void ReminderScheduler::Walk() {
         if (!moment) {
             continue;
         }
-        const bool everyDay = time.everyDay || (time.year == 0 && time.month == 0 && time.day == 0);
-        if (!everyDay) {
+        if (!IsEveryDay(time)) {
             m_reminders[i].colour = ColourReminded;
         }
         // Too late to act on, or gone by before the program started: told, its event not run.
@@ -127,7 +116,7 @@ void ReminderScheduler::Walk() {
     m_known = std::move(known);
     std::erase_if(m_handledAhead, [&](const auto& entry) { return entry.second <= m_mark; });
     // At most once a minute; what a crash loses is at most the walks of one minute.
-    const Instant minute = FloorDiv(now, kMinute);
+    const Instant minute = MinuteStart(now);
     if (!m_saved || minute != m_savedMinute) {
         m_saved = true;
         m_savedMinute = minute;

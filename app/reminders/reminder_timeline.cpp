@@ -12,6 +12,15 @@ constexpr Instant kJumpSearchSeconds = Instant{3} * 3600;
 
 }  // namespace
 
+Instant MinuteStart(Instant instant) {
+    const Instant remainder = instant % 60;
+    return instant - (remainder < 0 ? remainder + 60 : remainder);
+}
+
+bool IsEveryDay(const ReminderTime& time) {
+    return time.everyDay || (time.year == 0 && time.month == 0 && time.day == 0);
+}
+
 int DaysInMonth(int year, int month) {
     static constexpr int kDays[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
     if (month < 1 || month > 12) {
@@ -84,15 +93,12 @@ std::optional<Instant> MomentOf(const LocalTimeline& timeline, int year, int mon
 
 std::optional<Instant> LatestOccurrence(const ReminderTime& time, Instant after, Instant upTo,
                                         const LocalTimeline& timeline) {
-    // Moments fall on whole minutes (zone offsets and their changes are whole minutes): a span
-    // that holds no minute's start holds none, which spares most walks every conversion.
-    const Instant lastMinuteStart = upTo - ((upTo % 60) + 60) % 60;
-    if (lastMinuteStart <= after) {
+    // Moments fall on whole minutes: a span that holds no minute's start holds none, which spares
+    // most walks every conversion.
+    if (MinuteStart(upTo) <= after) {
         return std::nullopt;
     }
-    // A dated text whose date reads as zero is a time of day, as the due test has it.
-    const bool everyDay = time.everyDay || (time.year == 0 && time.month == 0 && time.day == 0);
-    if (!everyDay) {
+    if (!IsEveryDay(time)) {
         std::optional<Instant> moment =
             MomentOf(timeline, time.year, time.month, time.day, time.hour, time.minute);
         if (moment && *moment > after && *moment <= upTo) {

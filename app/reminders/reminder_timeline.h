@@ -39,6 +39,14 @@ protected:
 // run-time's elsewhere.
 LocalDateTime CurrentLocalTime();
 
+// The start of the minute an instant falls in. Local minutes begin where UTC minutes do: zone
+// offsets and their changes are whole minutes.
+Instant MinuteStart(Instant instant);
+
+// Whether a reminder repeats every day: the short form, or a dated text whose date reads as zero,
+// as the due test has it.
+bool IsEveryDay(const ReminderTime& time);
+
 // Calendar arithmetic on the proleptic Gregorian calendar.
 int DaysInMonth(int year, int month);
 std::int64_t DaysFromCivil(int year, int month, int day);  // 1970-01-01 is day 0
